@@ -1,0 +1,53 @@
+#include "app/commandline.h"
+
+#include "options/messages.h"
+
+namespace {
+
+bool isAbsolute(const QString &name, PathStyle style)
+{
+    if (style == PathStyle::Posix)
+        return name.startsWith(QLatin1Char('/'));
+    return (name.size() > 1 && name.at(1) == QLatin1Char(':'))
+            || name.startsWith(QLatin1String("\\\\"));
+}
+
+QLatin1Char separator(PathStyle style)
+{
+    return QLatin1Char(style == PathStyle::Posix ? '/' : '\\');
+}
+
+} // namespace
+
+QString absoluteFileName(const QString &name, const QString &workingDirectory, PathStyle style)
+{
+    if (isAbsolute(name, style))
+        return name;
+    return workingDirectory + separator(style) + name;
+}
+
+CommandLine parseCommandLine(const QStringList &arguments, const QString &workingDirectory)
+{
+    CommandLine commandLine;
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("-c++"))
+            commandLine.language = Language::CPlusPlus;
+        else if (argument == QLatin1String("-c"))
+            commandLine.language = Language::C;
+        else if (argument == QLatin1String("-ada"))
+            commandLine.language = Language::Ada;
+        else if (argument == QLatin1String("-nolink"))
+            commandLine.noLink = true;
+        else if (argument == QLatin1String("-nostaticdir"))
+            commandLine.noStaticDir = true;
+        else
+            commandLine.fileName = argument;
+    }
+    if (commandLine.fileName.isEmpty()) {
+        showError(missingFileArgumentMessage());
+        commandLine.error = true;
+        return commandLine;
+    }
+    commandLine.fileName = absoluteFileName(commandLine.fileName, workingDirectory);
+    return commandLine;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "options/prompter.h"
+
+// The real Qt boxes and file choosers.
+class WidgetPrompter final : public Prompter
+{
+public:
+    void showMessage(Severity severity, const QString &caption, const QString &text) override;
+    QString chooseExistingDirectory(QWidget *parent, const QString &caption,
+                                    const QString &startDirectory) override;
+    QString chooseOpenFileName(QWidget *parent, const QString &caption,
+                               const QString &startFile) override;
+};

@@ -1,0 +1,47 @@
+#include "options/messages.h"
+
+#include "options/prompter.h"
+
+#include <QCoreApplication>
+
+// The texts stay literal at their translate() calls so that lupdate finds
+// them in their contexts.
+
+void showError(const QString &text)
+{
+    prompter().showMessage(Prompter::Severity::Error,
+                           QCoreApplication::translate("Vimbracl caption", "Error"), text);
+}
+
+void showWarning(const QString &text)
+{
+    prompter().showMessage(Prompter::Severity::Warning,
+                           QCoreApplication::translate("Vimbracl caption", "Warning"), text);
+}
+
+QString cannotCreateFileMessage(const QString &fileName)
+{
+    return QCoreApplication::translate("Vimbracl message", "Unable to create the file \"%1\"",
+                                       "%1 is the file name")
+            .arg(fileName);
+}
+
+QString cannotWriteFileMessage(const QString &fileName)
+{
+    return QCoreApplication::translate("Vimbracl message", "Unable to write in the file \"%1\"",
+                                       "%1 is the file name")
+            .arg(fileName);
+}
+
+QString missingFileArgumentMessage()
+{
+    return QCoreApplication::translate("Vimbracl message", "Error in Command Line : no File");
+}
+
+QString missingDumpFunctionMessage()
+{
+    return QCoreApplication::translate(
+            "Vimbracl message",
+            "Dump option : The name of the function is not provided.\nFor more informations, "
+            "please refer to the Coverage reference manual.");
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The boxes shown by the store and the dialog, with their captions
+// translated in "Vimbracl caption" and their texts in "Vimbracl message".
+void showError(const QString &text);
+void showWarning(const QString &text);
+
+QString cannotCreateFileMessage(const QString &fileName);
+QString cannotWriteFileMessage(const QString &fileName);
+QString missingFileArgumentMessage();
+QString missingDumpFunctionMessage();

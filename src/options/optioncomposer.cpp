@@ -1,0 +1,79 @@
+#include "options/optioncomposer.h"
+
+#include "options/vocabulary.h"
+
+namespace {
+
+template <typename Text>
+void appendToken(QString &line, const Text &token)
+{
+    line += QLatin1Char(' ');
+    line += token;
+}
+
+void appendFlag(QString &line, bool on, QLatin1StringView token)
+{
+    if (on)
+        appendToken(line, token);
+}
+
+void appendQuotedValue(QString &line, QLatin1StringView prefix, const QString &text)
+{
+    if (!text.isEmpty())
+        appendToken(line, QString(prefix + quoteValue(text)));
+}
+
+void appendOtherOptions(QString &line, const QString &otherOptions)
+{
+    if (otherOptions.isEmpty())
+        return;
+    if (!otherOptions.startsWith(QLatin1Char('-')))
+        line += QLatin1Char('-');
+    line += otherOptions;
+    line += QLatin1Char(' ');
+}
+
+} // namespace
+
+QString quoteValue(const QString &text)
+{
+    const QLatin1Char quote('"');
+    // A lone quote would read back as an unclosed value that swallows the
+    // rest of the line; three quotes read back as the one.
+    if (text == QString(quote))
+        return QStringLiteral("\"\"\"");
+    QString quoted;
+    if (!text.startsWith(quote))
+        quoted += quote;
+    quoted += text;
+    if (!text.endsWith(quote))
+        quoted += quote;
+    return quoted;
+}
+
+ComposedLine composeOptionLine(const OptionState &state, Language language)
+{
+    ComposedLine composed;
+    QString &line = composed.line;
+    line = tokenOf(functionTokens, state.functions);
+    appendToken(line, tokenOf(callTokens, state.calls));
+    appendToken(line, tokenOf(blockTokens, state.blocks));
+    appendToken(line, tokenOf(conditionTokens, state.conditions));
+    appendFlag(line, state.noTernary, Token::noTernary);
+    appendToken(line, tokenOf(modeTokens, state.mode));
+    if (state.dump != FunctionDump::None) {
+        appendToken(line, QString(tokenOf(dumpPrefixes, state.dump) + state.dumpFunction));
+        composed.dumpFunctionMissing = state.dumpFunction.isEmpty();
+    }
+    appendFlag(line, state.ada83, Token::ada83);
+    appendQuotedValue(line, Token::link, state.linkFile);
+    appendQuotedValue(line, Token::staticDirectory, state.staticFileDirectory);
+    if (language != Language::Ada)
+        appendQuotedValue(line, Token::secondStaticDirectory, state.staticFileDirectory);
+    appendFlag(line, state.runtimeTrace, Token::trace);
+    appendFlag(line, state.memoryProfiling, Token::memoryProfiling);
+    appendFlag(line, state.performanceProfiling, Token::performanceProfiling);
+    line += QLatin1Char(' ');
+    appendOtherOptions(line, state.otherOptions);
+    return composed;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "options/optionstate.h"
+
+// Reads an option line the way the dialog shows it: the last token of a
+// group wins, synonyms count as their token, unknown tokens are collected in
+// line order into the other options.
+OptionState parseOptionLine(const QString &line);

@@ -1,0 +1,36 @@
+#include "options/prompter.h"
+
+#include <QDebug>
+
+namespace {
+
+class LogPrompter final : public Prompter
+{
+public:
+    void showMessage(Severity, const QString &caption, const QString &text) override
+    {
+        qWarning().noquote() << caption << ':' << text;
+    }
+    QString chooseExistingDirectory(QWidget *, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QString chooseOpenFileName(QWidget *, const QString &, const QString &) override { return {}; }
+};
+
+LogPrompter fallbackPrompter;
+Prompter *installedPrompter = nullptr;
+
+} // namespace
+
+Prompter &prompter()
+{
+    return installedPrompter ? *installedPrompter : fallbackPrompter;
+}
+
+Prompter *setPrompter(Prompter *p)
+{
+    Prompter *previous = installedPrompter;
+    installedPrompter = p;
+    return previous;
+}

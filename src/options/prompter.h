@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box and file chooser of the program goes through the
+// installed Prompter, so tests can see and answer them.
+class Prompter
+{
+public:
+    enum class Severity { Error, Warning };
+
+    virtual ~Prompter() = default;
+    virtual void showMessage(Severity severity, const QString &caption, const QString &text) = 0;
+    virtual QString chooseExistingDirectory(QWidget *parent, const QString &caption,
+                                            const QString &startDirectory) = 0;
+    virtual QString chooseOpenFileName(QWidget *parent, const QString &caption,
+                                       const QString &startFile) = 0;
+};
+
+// The installed prompter; without one, messages go to the warning log and
+// choosers answer with an empty path.
+Prompter &prompter();
+// Installs `p` (not owned) and returns the one it replaces; nullptr restores
+// the fallback.
+Prompter *setPrompter(Prompter *p);

@@ -1,0 +1,6 @@
+#include "options/vocabulary.h"
+
+QString defaultOptionLine()
+{
+    return QStringLiteral("-proc -block=decision -nocall -nocond");
+}

@@ -1,0 +1,36 @@
+# Shared by demo.sh and test.sh: install what is missing, configure, build.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${VIMBRACL_BUILD_DIR:-$ROOT/build}
+PREFIX=${VIMBRACL_PREFIX:-$BUILD/prefix}
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_packages() {
+    local wanted missing=()
+    wanted=$(grep -vE '^\s*(#|$)' "$ROOT/tools/debian-packages.txt")
+    for package in $wanted; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    if ! DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends \
+            "${missing[@]}"; then
+        for package in "${missing[@]}"; do
+            dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+                || echo "error: the Debian package '$package' could not be installed" >&2
+        done
+        exit 1
+    fi
+}
+
+build_and_install() {
+    cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$BUILD" --parallel "$(nproc)"
+    cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
+}
