@@ -1,0 +1,64 @@
+#pragma once
+
+#include "options/prompter.h"
+
+#include <QList>
+#include <QStringList>
+
+// Installed for its lifetime: records every box instead of showing it and
+// answers the file choosers from a queue of preset paths.
+class RecordingPrompter final : public Prompter
+{
+public:
+    struct Message
+    {
+        Severity severity;
+        QString caption;
+        QString text;
+    };
+    struct Chooser
+    {
+        QString caption;
+        QString start;
+    };
+
+    RecordingPrompter() : m_previous(setPrompter(this)) {}
+    ~RecordingPrompter() override { setPrompter(m_previous); }
+    RecordingPrompter(const RecordingPrompter &) = delete;
+    RecordingPrompter &operator=(const RecordingPrompter &) = delete;
+
+    void showMessage(Severity severity, const QString &caption, const QString &text) override
+    {
+        messages.append({severity, caption, text});
+    }
+    QString chooseExistingDirectory(QWidget *, const QString &caption,
+                                    const QString &start) override
+    {
+        return answer(caption, start);
+    }
+    QString chooseOpenFileName(QWidget *, const QString &caption, const QString &start) override
+    {
+        return answer(caption, start);
+    }
+
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const Message &m : messages)
+            result.append(m.text);
+        return result;
+    }
+
+    QList<Message> messages;
+    QList<Chooser> choosers;
+    QStringList answers; // taken front first; an empty queue answers as Cancel does
+
+private:
+    QString answer(const QString &caption, const QString &start)
+    {
+        choosers.append({caption, start});
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+
+    Prompter *m_previous;
+};

@@ -1,0 +1,110 @@
+#include "app/commandline.h"
+
+#include "recordingprompter.h"
+
+#include <QTest>
+
+class tst_CommandLine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parse_data();
+    void parse();
+    void absoluteFileName_data();
+    void absoluteFileName();
+};
+
+void tst_CommandLine::parse_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("noLink");
+    QTest::addColumn<bool>("noStaticDir");
+    QTest::addColumn<bool>("error");
+
+    const int c = int(Language::C), cpp = int(Language::CPlusPlus), ada = int(Language::Ada);
+    QTest::newRow("ada-relative") << QStringList{"-ada", "opts.opt"} << ada << "/proj/opts.opt"
+                                  << false << false << false;
+    QTest::newRow("c++-absolute") << QStringList{"-c++", "/x/y.opt"} << cpp << "/x/y.opt" << false
+                                  << false << false;
+    QTest::newRow("last-file-wins") << QStringList{"a.opt", "b.opt"} << c << "/proj/b.opt" << false
+                                    << false << false;
+    QTest::newRow("last-switch-wins") << QStringList{"-c++", "-c", "x.opt"} << c << "/proj/x.opt"
+                                      << false << false << false;
+    QTest::newRow("switches-not-file") << QStringList{"x.opt", "-nolink", "-nostaticdir"} << c
+                                       << "/proj/x.opt" << true << true << false;
+    QTest::newRow("unknown-switch-is-file") << QStringList{"-verbose"} << c << "/proj/-verbose"
+                                            << false << false << false;
+    QTest::newRow("case-sensitive-switch") << QStringList{"-ADA"} << c << "/proj/-ADA" << false
+                                           << false << false;
+    QTest::newRow("no-arguments") << QStringList{} << c << "" << false << false << true;
+    QTest::newRow("empty-last-argument") << QStringList{"a.opt", ""} << c << "" << false << false
+                                         << true;
+    QTest::newRow("nolink-alone") << QStringList{"-nolink"} << c << "" << true << false << true;
+}
+
+void tst_CommandLine::parse()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, language);
+    QFETCH(QString, fileName);
+    QFETCH(bool, noLink);
+    QFETCH(bool, noStaticDir);
+    QFETCH(bool, error);
+
+    RecordingPrompter boxes;
+    const CommandLine commandLine = parseCommandLine(arguments, QStringLiteral("/proj"));
+
+    QCOMPARE(int(commandLine.language), language);
+    QCOMPARE(commandLine.noLink, noLink);
+    QCOMPARE(commandLine.noStaticDir, noStaticDir);
+    QCOMPARE(commandLine.error, error);
+    if (error) {
+        QCOMPARE(boxes.messages.size(), 1);
+        QCOMPARE(boxes.messages[0].severity, Prompter::Severity::Error);
+        QCOMPARE(boxes.messages[0].caption, QStringLiteral("Error"));
+        QCOMPARE(boxes.messages[0].text, QStringLiteral("Error in Command Line : no File"));
+    } else {
+        QCOMPARE(commandLine.fileName, fileName);
+        QVERIFY(boxes.messages.isEmpty());
+    }
+}
+
+void tst_CommandLine::absoluteFileName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("workingDirectory");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("expected");
+
+    const int posix = int(PathStyle::Posix), windows = int(PathStyle::Windows);
+    QTest::newRow("posix-relative") << "opts.opt" << "/home/u" << posix << "/home/u/opts.opt";
+    QTest::newRow("posix-absolute") << "/etc/x.opt" << "/home/u" << posix << "/etc/x.opt";
+    QTest::newRow("posix-root-keeps-separator") << "opts.opt" << "/" << posix << "//opts.opt";
+    QTest::newRow("posix-dot-relative") << "./a/b.opt" << "/w" << posix << "/w/./a/b.opt";
+    QTest::newRow("posix-backslash-is-relative") << "\\x.opt" << "/w" << posix << "/w/\\x.opt";
+    QTest::newRow("windows-drive") << "C:x.opt" << "D:\\w" << windows << "C:x.opt";
+    QTest::newRow("windows-drive-backslash") << "C:\\p\\x.opt" << "D:\\w" << windows
+                                             << "C:\\p\\x.opt";
+    QTest::newRow("windows-relative") << "opts.opt" << "D:\\w" << windows << "D:\\w\\opts.opt";
+    QTest::newRow("windows-drive-root") << "opts.opt" << "C:\\" << windows << "C:\\\\opts.opt";
+    QTest::newRow("windows-leading-backslash") << "\\x.opt" << "C:\\w" << windows
+                                               << "C:\\w\\\\x.opt";
+    QTest::newRow("windows-network-path") << "\\\\server\\share\\x.opt" << "C:\\w" << windows
+                                          << "\\\\server\\share\\x.opt";
+    QTest::newRow("windows-single-char") << "x" << "C:\\w" << windows << "C:\\w\\x";
+}
+
+void tst_CommandLine::absoluteFileName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, workingDirectory);
+    QFETCH(int, style);
+    QFETCH(QString, expected);
+    QCOMPARE(::absoluteFileName(name, workingDirectory, PathStyle(style)), expected);
+}
+
+QTEST_GUILESS_MAIN(tst_CommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,349 @@
+#include "options/optionsfile.h"
+
+#include "filehelpers.h"
+#include "filesizelimit.h"
+#include "recordingprompter.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+const QByteArray defaultLine = "-proc -block=decision -nocall -nocond";
+
+QDateTime aWhileAgo()
+{
+    return QDateTime::currentDateTime().addSecs(-3600);
+}
+
+void backdate(const QString &path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(aWhileAgo(), QFileDevice::FileModificationTime));
+}
+
+} // namespace
+
+class tst_OptionsFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void firstStartWritesDefaults();
+    void missingActivationRewritesBoth_data();
+    void missingActivationRewritesBoth();
+    void existingPairIsNotRewritten_data();
+    void existingPairIsNotRewritten();
+    void emptyOptionsFileKeepsItsBytes();
+    void activationValues_data();
+    void activationValues();
+    void unwritableDirectoryReportsEachFile();
+    void saveStripsPassAndWritesBoth_data();
+    void saveStripsPassAndWritesBoth();
+    void shortWriteKeepsPreviousBytes_data();
+    void shortWriteKeepsPreviousBytes();
+    void readOnlyOptionsFile();
+    void symbolicLinkStaysLink();
+    void longPathsAndLines_data();
+    void longPathsAndLines();
+    void pathRefusedBySystem();
+
+private:
+    QString optionsPath() const { return m_dir->filePath(QStringLiteral("proj.opt")); }
+    QString activationPath() const { return optionsPath() + QStringLiteral("_act"); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_OptionsFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void tst_OptionsFile::firstStartWritesDefaults()
+{
+    RecordingPrompter boxes;
+    OptionsFile store(optionsPath());
+
+    QCOMPARE(readBytes(optionsPath()), defaultLine);
+    QCOMPARE(readBytes(activationPath()), QByteArray("0"));
+    QCOMPARE(entriesOf(m_dir->path()), QStringList({"proj.opt", "proj.opt_act"}));
+    QCOMPARE(store.options(), QString::fromLatin1(defaultLine));
+    QCOMPARE(store.active(), 0);
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void tst_OptionsFile::missingActivationRewritesBoth_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("rewritten");
+
+    QTest::newRow("pass-mode-normalised") << QByteArray("  -proc  -nocall   -noblock ")
+                                          << QByteArray("-proc -nocall -noblock");
+    QTest::newRow("count-mode-unchanged") << QByteArray("  -proc  -count ")
+                                          << QByteArray("  -proc  -count ");
+    QTest::newRow("compact-mode-unchanged") << QByteArray("-compact\t-x ")
+                                            << QByteArray("-compact\t-x ");
+    QTest::newRow("lf-terminator-dropped") << QByteArray("-proc -count\n")
+                                           << QByteArray("-proc -count");
+    QTest::newRow("crlf-terminator-dropped") << QByteArray("-proc -count\r\nsecond line\r\n")
+                                             << QByteArray("-proc -count");
+    QTest::newRow("invalid-utf8-kept") << QByteArray("-count -Dcaf\xe9 -I\xff\xfe")
+                                       << QByteArray("-count -Dcaf\xe9 -I\xff\xfe");
+}
+
+void tst_OptionsFile::missingActivationRewritesBoth()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, rewritten);
+    QVERIFY(writeBytes(optionsPath(), content));
+
+    RecordingPrompter boxes;
+    OptionsFile store(optionsPath());
+
+    QCOMPARE(readBytes(optionsPath()), rewritten);
+    QCOMPARE(readBytes(activationPath()), QByteArray("0"));
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void tst_OptionsFile::existingPairIsNotRewritten_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("inMemory");
+
+    QTest::newRow("count-mode") << QByteArray("-count -proc") << QStringLiteral("-count -proc");
+    QTest::newRow("pass-implied") << QByteArray("-proc  -call ")
+                                  << QStringLiteral("-proc  -call  -pass");
+    QTest::newRow("counter-suppresses-pass") << QByteArray("-proc -counter")
+                                             << QStringLiteral("-proc -counter");
+    QTest::newRow("lf-ended") << QByteArray("-proc -trace\n") << QStringLiteral("-proc -trace -pass");
+}
+
+void tst_OptionsFile::existingPairIsNotRewritten()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, inMemory);
+    QVERIFY(writeBytes(optionsPath(), content));
+    QVERIFY(writeBytes(activationPath(), "1"));
+    backdate(optionsPath());
+    backdate(activationPath());
+
+    RecordingPrompter boxes;
+    OptionsFile store(optionsPath());
+    QCOMPARE(store.readInto(), inMemory);
+
+    QCOMPARE(readBytes(optionsPath()), content);
+    QCOMPARE(readBytes(activationPath()), QByteArray("1"));
+    QVERIFY(QFileInfo(optionsPath()).lastModified() < QDateTime::currentDateTime().addSecs(-60));
+    QVERIFY(QFileInfo(activationPath()).lastModified() < QDateTime::currentDateTime().addSecs(-60));
+    QCOMPARE(store.active(), 1);
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void tst_OptionsFile::emptyOptionsFileKeepsItsBytes()
+{
+    QVERIFY(writeBytes(optionsPath(), ""));
+    QVERIFY(writeBytes(activationPath(), "1"));
+
+    OptionsFile store(optionsPath());
+
+    QCOMPARE(store.options(), QString::fromLatin1(defaultLine + " -pass"));
+    QCOMPARE(readBytes(optionsPath()), QByteArray());
+}
+
+void tst_OptionsFile::activationValues_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("active");
+
+    QTest::newRow("one") << QByteArray("1") << 1;
+    QTest::newRow("zero") << QByteArray("0") << 0;
+    QTest::newRow("two") << QByteArray("2") << 2;
+    QTest::newRow("hand-edited-newline") << QByteArray("1\n") << 1;
+    QTest::newRow("no-integer-keeps-previous") << QByteArray("on") << 0;
+    QTest::newRow("empty-keeps-previous") << QByteArray() << 0;
+}
+
+void tst_OptionsFile::activationValues()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, active);
+    QVERIFY(writeBytes(optionsPath(), defaultLine));
+    QVERIFY(writeBytes(activationPath(), content));
+
+    OptionsFile store(optionsPath());
+    QCOMPARE(store.active(), active);
+    QCOMPARE(readBytes(activationPath()), content);
+
+    store.setActive(store.active() == 1);
+    store.save();
+    QCOMPARE(readBytes(activationPath()), QByteArray(active == 1 ? "1" : "0"));
+}
+
+void tst_OptionsFile::unwritableDirectoryReportsEachFile()
+{
+    const QString missing = m_dir->filePath(QStringLiteral("gone/proj.opt"));
+    const QStringList onceOver = {
+        QStringLiteral("Unable to create the file \"%1\"").arg(missing),
+        QStringLiteral("Unable to create the file \"%1_act\"").arg(missing),
+    };
+
+    RecordingPrompter boxes;
+    OptionsFile store(missing);
+    QCOMPARE(boxes.texts(), onceOver);
+    QCOMPARE(boxes.messages.at(0).caption, QStringLiteral("Error"));
+    QCOMPARE(boxes.messages.at(0).severity, Prompter::Severity::Error);
+
+    QCOMPARE(store.readInto(), QString::fromLatin1(defaultLine));
+    QCOMPARE(boxes.texts(), onceOver + onceOver);
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(QStringLiteral("gone"))));
+}
+
+void tst_OptionsFile::saveStripsPassAndWritesBoth_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("pass-removed") << "-proc -nocall -pass " << QByteArray("-proc -nocall");
+    QTest::newRow("count-trailing-space-kept") << "-proc -count " << QByteArray("-proc -count ");
+    QTest::newRow("passive-normalised") << "-proc  -passive " << QByteArray("-proc -passive");
+    QTest::newRow("utf8") << "-count -link=\"d\u00e9j\u00e0\" "
+                          << QByteArray("-count -link=\"d\xc3\xa9j\xc3\xa0\" ");
+}
+
+void tst_OptionsFile::saveStripsPassAndWritesBoth()
+{
+    QFETCH(QString, line);
+    QFETCH(QByteArray, written);
+    OptionsFile store(optionsPath());
+    store.setOptions(line);
+    store.setActive(7);
+    store.save();
+
+    QCOMPARE(readBytes(optionsPath()), written);
+    QCOMPARE(store.options(), QString::fromUtf8(written));
+    QCOMPARE(readBytes(activationPath()), QByteArray("1"));
+}
+
+void tst_OptionsFile::shortWriteKeepsPreviousBytes_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QStringList>("failing");
+
+    // A one-byte limit still lets the activation file through.
+    QTest::newRow("options-file-too-large") << 1 << QStringList{"proj.opt"};
+    QTest::newRow("both-too-large") << 0 << QStringList{"proj.opt", "proj.opt_act"};
+}
+
+void tst_OptionsFile::shortWriteKeepsPreviousBytes()
+{
+    QFETCH(int, limit);
+    QFETCH(QStringList, failing);
+    QVERIFY(writeBytes(optionsPath(), "-old -count"));
+    QVERIFY(writeBytes(activationPath(), "0"));
+    OptionsFile store(optionsPath());
+    store.setOptions(QStringLiteral("-proc -nocall -noblock -nocond -count -trace "));
+    store.setActive(1);
+
+    RecordingPrompter boxes;
+    {
+        const FileSizeLimit guard(limit);
+        store.save();
+    }
+
+    QStringList expected;
+    for (const QString &name : failing)
+        expected.append(QStringLiteral("Unable to write in the file \"%1\"").arg(m_dir->filePath(name)));
+    QCOMPARE(boxes.texts(), expected);
+    QCOMPARE(readBytes(optionsPath()), QByteArray("-old -count"));
+    QCOMPARE(readBytes(activationPath()), QByteArray(failing.size() == 2 ? "0" : "1"));
+    QCOMPARE(entriesOf(m_dir->path()), QStringList({"proj.opt", "proj.opt_act"}));
+}
+
+void tst_OptionsFile::readOnlyOptionsFile()
+{
+    if (geteuid() == 0)
+        QSKIP("root writes to read-only files");
+    QVERIFY(writeBytes(optionsPath(), "-old -count"));
+    QVERIFY(writeBytes(activationPath(), "0"));
+    QVERIFY(QFile::setPermissions(optionsPath(), QFileDevice::ReadOwner));
+    OptionsFile store(optionsPath());
+    store.setActive(1);
+
+    RecordingPrompter boxes;
+    store.save();
+
+    QCOMPARE(boxes.texts(),
+             QStringList{QStringLiteral("Unable to create the file \"%1\"").arg(optionsPath())});
+    QCOMPARE(readBytes(optionsPath()), QByteArray("-old -count"));
+    QCOMPARE(readBytes(activationPath()), QByteArray("1"));
+}
+
+void tst_OptionsFile::symbolicLinkStaysLink()
+{
+    const QString target = m_dir->filePath(QStringLiteral("real.opt"));
+    QVERIFY(writeBytes(target, "-old -count"));
+    QVERIFY(QFile::link(target, optionsPath()));
+    QVERIFY(writeBytes(activationPath(), "0"));
+
+    OptionsFile store(optionsPath());
+    store.setOptions(QStringLiteral("-proc -compact "));
+    store.save();
+
+    QVERIFY(QFileInfo(optionsPath()).isSymLink());
+    QCOMPARE(readBytes(target), QByteArray("-proc -compact "));
+}
+
+void tst_OptionsFile::longPathsAndLines_data()
+{
+    QTest::addColumn<int>("pathBytes");
+    QTest::addColumn<int>("lineBytes");
+
+    QTest::newRow("path-over-1100-bytes") << 1200 << 40;
+    QTest::newRow("line-over-10-kilobytes") << 0 << 12000;
+    QTest::newRow("both") << 2000 << 200000;
+}
+
+void tst_OptionsFile::longPathsAndLines()
+{
+    QFETCH(int, pathBytes);
+    QFETCH(int, lineBytes);
+    QString directory = m_dir->path();
+    while (directory.size() < pathBytes)
+        directory += QLatin1Char('/') + QString(200, QLatin1Char('d'));
+    QVERIFY(QDir().mkpath(directory));
+    const QString path = directory + QStringLiteral("/proj.opt");
+
+    QByteArray line = "-count";
+    for (int i = 0; line.size() < lineBytes; ++i)
+        line += " -DOPTION_" + QByteArray::number(i) + "=\xc3\xa9";
+    QVERIFY(writeBytes(path, line + "\n"));
+
+    RecordingPrompter boxes;
+    OptionsFile store(path);
+    QVERIFY(boxes.messages.isEmpty());
+    QCOMPARE(store.options(), QString::fromUtf8(line));
+    QCOMPARE(readBytes(path), line);
+    QCOMPARE(readBytes(path + QStringLiteral("_act")), QByteArray("0"));
+}
+
+void tst_OptionsFile::pathRefusedBySystem()
+{
+    const QString path = m_dir->filePath(QString(300, QLatin1Char('n')));
+    RecordingPrompter boxes;
+    OptionsFile store(path);
+    QCOMPARE(boxes.texts(),
+             QStringList({QStringLiteral("Unable to create the file \"%1\"").arg(path),
+                          QStringLiteral("Unable to create the file \"%1_act\"").arg(path)}));
+    QCOMPARE(store.options(), QString::fromLatin1(defaultLine));
+}
+
+QTEST_GUILESS_MAIN(tst_OptionsFile)
+#include "tst_optionsfile.moc"
