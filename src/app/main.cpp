@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 #include "app/widgetprompter.h"
+#include "dialog/dialoglook.h"
+#include "dialog/mirlocl.h"
 #include "options/optionsfile.h"
 
 #include <QApplication>
@@ -26,6 +28,7 @@ QString workingDirectory()
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    applyFixedLayoutLook(application);
     WidgetPrompter widgetPrompter;
     setPrompter(&widgetPrompter);
 
@@ -34,5 +37,7 @@ int main(int argc, char *argv[])
         return -1;
 
     OptionsFile store(commandLine.fileName);
-    return 0;
+    MirloCL dialog(store, commandLine.language);
+    dialog.show();
+    return application.exec();
 }

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "options/language.h"
+#include "options/optionstate.h"
+
+#include <QDialog>
+#include <QList>
+
+#include <utility>
+
+class OptionsFile;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The Runtime Analysis Setup dialog. It only maps the stored option line and
+// activation flag onto its widgets and back; reading, composing and storing
+// live in the option library.
+class MirloCL : public QDialog
+{
+    Q_OBJECT
+
+public:
+    MirloCL(OptionsFile &store, Language language, QWidget *parent = nullptr,
+            const char *name = nullptr, bool modal = false, Qt::WindowFlags flags = {});
+    ~MirloCL() override;
+
+    // The state the next click on the Disable/Enable button applies.
+    bool nextToggleEnables() const { return pendingEnable; }
+    // Whether the last save wrote a dump option without its function name.
+    bool lastActionFailed() const { return actionFailed; }
+
+public Q_SLOTS:
+    void enableWidgets();
+    void action();
+    void actionAndQuit();
+    void cancel();
+    void registerSignals();
+    void initWidgets();
+    void browseDirectory();
+    void browseFile();
+
+Q_SIGNALS:
+    void dispatchEnable(bool enabled);
+
+private:
+    template <typename Choice>
+    using RadioChoices = QList<std::pair<QRadioButton *, Choice>>;
+
+    void createFeatureActivation();
+    void createPushButtons();
+    void createAdaOptions();
+    void createModeAndTernary();
+    void createCoverageLevels();
+    void createStaticFileDirectory();
+    void createFunctionDump();
+    void createOtherOptions();
+    void setTabOrder();
+    void setIcons();
+
+    void applyActivation(bool enabled);
+    void showState(const OptionState &state);
+    OptionState currentState() const;
+    QList<QWidget *> optionWidgets() const;
+
+    RadioChoices<FunctionCoverage> functionChoices() const;
+    RadioChoices<CallCoverage> callChoices() const;
+    RadioChoices<BlockCoverage> blockChoices() const;
+    RadioChoices<ConditionCoverage> conditionChoices() const;
+    RadioChoices<InstrumentationMode> modeChoices() const;
+    RadioChoices<FunctionDump> dumpChoices() const;
+
+    OptionsFile &m_store;
+    const Language m_language;
+
+    bool pendingEnable = false;
+    bool actionFailed = false;
+
+    QGroupBox *gbCodeCoverageLevels = nullptr;
+    QGroupBox *bgFunctions = nullptr;
+    QRadioButton *rbFunctions_none = nullptr;
+    QRadioButton *rbFunctions_functions = nullptr;
+    QRadioButton *rbFunctions_with_exits = nullptr;
+    QGroupBox *bgCalls = nullptr;
+    QRadioButton *rbCalls_none = nullptr;
+    QRadioButton *rbCalls_calls = nullptr;
+    QGroupBox *bgBlocks = nullptr;
+    QRadioButton *rbBlocks_implicit_blocks = nullptr;
+    QRadioButton *rbBlocks_loops = nullptr;
+    QRadioButton *rbBlocks_none = nullptr;
+    QRadioButton *rbBlocks_statement_blocks = nullptr;
+    QGroupBox *bgConditions = nullptr;
+    QRadioButton *rbConditions_none = nullptr;
+    QRadioButton *rbConditions_basic = nullptr;
+    QRadioButton *rbConditions_modified_multiple = nullptr;
+    QRadioButton *rbConditions_forced = nullptr;
+    QPushButton *btDisable = nullptr;
+    QPushButton *btCancel = nullptr;
+    QPushButton *btApply = nullptr;
+    QPushButton *btOK = nullptr;
+    QGroupBox *gbFeatureActivation = nullptr;
+    QCheckBox *cbRuntimeTrace = nullptr;
+    QCheckBox *cbMemoryProfiling = nullptr;
+    QCheckBox *cbPerformanceProfiling = nullptr;
+    QGroupBox *gbAdaOptions = nullptr;
+    QCheckBox *cbAda83Restrictions = nullptr;
+    QLabel *lblLinkFile = nullptr;
+    QPushButton *btLinkFile = nullptr;
+    QLineEdit *txtLinkFile = nullptr;
+    QGroupBox *bgInstrumentationMode = nullptr;
+    QRadioButton *rbInstrumentationMode_pass = nullptr;
+    QRadioButton *rbInstrumentationMode_count = nullptr;
+    QRadioButton *rbInstrumentationMode_compact = nullptr;
+    QGroupBox *bgFunctionDump = nullptr;
+    QRadioButton *rbFunctionDump_none = nullptr;
+    QRadioButton *rbFunctionDump_before_call = nullptr;
+    QRadioButton *rbFunctionDump_after_call = nullptr;
+    QRadioButton *rbFunctionDump_before_return = nullptr;
+    QLineEdit *txtFunctionDump = nullptr;
+    QGroupBox *gbTernary = nullptr;
+    QCheckBox *cbTernaryCoverage = nullptr;
+    QGroupBox *gbStaticFileDirectory = nullptr;
+    QLineEdit *txtStaticFileDirectory = nullptr;
+    QPushButton *btStaticFileDirectory = nullptr;
+    QGroupBox *gbOther = nullptr;
+    QLineEdit *txtOther = nullptr;
+};

@@ -1,0 +1,51 @@
+// Saving: the line is composed afresh from the widgets.
+#include "dialog/mirlocl.h"
+
+#include "dialog/radiochoices.h"
+#include "options/messages.h"
+#include "options/optioncomposer.h"
+#include "options/optionsfile.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+
+void MirloCL::action()
+{
+    actionFailed = false;
+    const ComposedLine composed = composeOptionLine(currentState(), m_language);
+    if (composed.dumpFunctionMissing) {
+        actionFailed = true;
+        showWarning(missingDumpFunctionMessage());
+    }
+    m_store.setOptions(composed.line);
+    m_store.save();
+}
+
+void MirloCL::actionAndQuit()
+{
+    action();
+    if (!actionFailed)
+        QCoreApplication::quit();
+}
+
+OptionState MirloCL::currentState() const
+{
+    OptionState state;
+    state.functions = checkedChoice(functionChoices());
+    state.calls = checkedChoice(callChoices());
+    state.blocks = checkedChoice(blockChoices());
+    state.conditions = checkedChoice(conditionChoices());
+    state.mode = checkedChoice(modeChoices());
+    state.dump = checkedChoice(dumpChoices());
+    state.noTernary = cbTernaryCoverage->isChecked();
+    state.ada83 = cbAda83Restrictions->isChecked();
+    state.runtimeTrace = cbRuntimeTrace->isChecked();
+    state.memoryProfiling = cbMemoryProfiling->isChecked();
+    state.performanceProfiling = cbPerformanceProfiling->isChecked();
+    state.dumpFunction = txtFunctionDump->text();
+    state.linkFile = txtLinkFile->text();
+    state.staticFileDirectory = txtStaticFileDirectory->text();
+    state.otherOptions = txtOther->text();
+    return state;
+}

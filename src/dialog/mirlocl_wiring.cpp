@@ -1,0 +1,97 @@
+// Button connections, the activation toggle and the two browse buttons.
+#include "dialog/mirlocl.h"
+
+#include "options/optionsfile.h"
+#include "options/prompter.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+void MirloCL::registerSignals()
+{
+    connect(btDisable, &QPushButton::clicked, this, &MirloCL::enableWidgets);
+    connect(btOK, &QPushButton::clicked, this, &MirloCL::actionAndQuit);
+    connect(btApply, &QPushButton::clicked, this, &MirloCL::action);
+    connect(btCancel, &QPushButton::clicked, this, &MirloCL::cancel);
+    connect(btStaticFileDirectory, &QPushButton::clicked, this, &MirloCL::browseDirectory);
+    connect(btLinkFile, &QPushButton::clicked, this, &MirloCL::browseFile);
+    for (QWidget *widget : optionWidgets())
+        connect(this, &MirloCL::dispatchEnable, widget, &QWidget::setEnabled);
+}
+
+// Every widget that stands for an option; frames, the label and the four
+// push buttons stay usable while runtime analysis is off.
+QList<QWidget *> MirloCL::optionWidgets() const
+{
+    return {rbFunctions_none,
+            rbFunctions_functions,
+            rbFunctions_with_exits,
+            rbCalls_none,
+            rbCalls_calls,
+            rbBlocks_implicit_blocks,
+            rbBlocks_loops,
+            rbBlocks_none,
+            rbBlocks_statement_blocks,
+            rbConditions_none,
+            rbConditions_basic,
+            rbConditions_modified_multiple,
+            rbConditions_forced,
+            cbRuntimeTrace,
+            cbMemoryProfiling,
+            cbPerformanceProfiling,
+            cbAda83Restrictions,
+            btLinkFile,
+            txtLinkFile,
+            rbInstrumentationMode_pass,
+            rbInstrumentationMode_count,
+            rbInstrumentationMode_compact,
+            rbFunctionDump_none,
+            rbFunctionDump_before_call,
+            rbFunctionDump_after_call,
+            rbFunctionDump_before_return,
+            txtFunctionDump,
+            cbTernaryCoverage,
+            txtStaticFileDirectory,
+            btStaticFileDirectory,
+            txtOther};
+}
+
+void MirloCL::enableWidgets()
+{
+    applyActivation(pendingEnable);
+}
+
+// Keeps the store's flag, the widgets, the button text and the next toggle
+// in step.
+void MirloCL::applyActivation(bool enabled)
+{
+    m_store.setActive(enabled);
+    Q_EMIT dispatchEnable(enabled);
+    btDisable->setText(enabled ? tr("Disable") : tr("Enable"));
+    pendingEnable = !enabled;
+}
+
+void MirloCL::cancel()
+{
+    QCoreApplication::quit();
+}
+
+void MirloCL::browseDirectory()
+{
+    const QString current = txtStaticFileDirectory->text();
+    const QString start = QFileInfo(current).isDir() ? current : QString();
+    txtStaticFileDirectory->setText(prompter().chooseExistingDirectory(
+            this, QCoreApplication::translate("Vimbracl caption", "Choose a directory"), start));
+}
+
+void MirloCL::browseFile()
+{
+    const QString current = txtLinkFile->text();
+    const QString start = QFileInfo(current).isFile() ? current : QString();
+    txtLinkFile->setText(prompter().chooseOpenFileName(
+            this, QCoreApplication::translate("Vimbracl caption", "Choose a file"), start));
+}
