@@ -101,17 +101,17 @@ static const char *const cancelIconData[] = {
 
 } // namespace
 
-QPixmap windowIcon()
+QPixmap windowIconPixmap()
 {
     return QPixmap(windowIconData);
 }
 
-QPixmap okIcon()
+QPixmap okIconPixmap()
 {
     return QPixmap(okIconData);
 }
 
-QPixmap cancelIcon()
+QPixmap cancelIconPixmap()
 {
     return QPixmap(cancelIconData);
 }

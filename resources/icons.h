@@ -3,6 +3,6 @@
 class QPixmap;
 
 // The pictures are XPM data compiled into the program.
-QPixmap windowIcon(); // 32 by 32
-QPixmap okIcon();     // 16 by 16
-QPixmap cancelIcon(); // 16 by 16
+QPixmap windowIconPixmap(); // 32 by 32
+QPixmap okIconPixmap();     // 16 by 16
+QPixmap cancelIconPixmap(); // 16 by 16

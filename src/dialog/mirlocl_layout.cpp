@@ -222,7 +222,7 @@ void MirloCL::setTabOrder()
 
 void MirloCL::setIcons()
 {
-    setWindowIcon(windowIcon());
-    btOK->setIcon(okIcon());
-    btCancel->setIcon(cancelIcon());
+    setWindowIcon(windowIconPixmap());
+    btOK->setIcon(okIconPixmap());
+    btCancel->setIcon(cancelIconPixmap());
 }

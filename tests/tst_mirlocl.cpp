@@ -1,0 +1,460 @@
+#include "dialogfixture.h"
+#include "recordingprompter.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+using TextMap = QMap<QString, QString>;
+Q_DECLARE_METATYPE(TextMap)
+
+namespace {
+
+// The widgets that follow the activation toggle, and those that never do.
+const QStringList optionWidgetNames = {
+    "rbFunctions_none", "rbFunctions_functions", "rbFunctions_with_exits", "rbCalls_none",
+    "rbCalls_calls", "rbBlocks_implicit_blocks", "rbBlocks_loops", "rbBlocks_none",
+    "rbBlocks_statement_blocks", "rbConditions_none", "rbConditions_basic",
+    "rbConditions_modified_multiple", "rbConditions_forced", "cbRuntimeTrace",
+    "cbMemoryProfiling", "cbPerformanceProfiling", "cbAda83Restrictions", "btLinkFile",
+    "txtLinkFile", "rbInstrumentationMode_pass", "rbInstrumentationMode_count",
+    "rbInstrumentationMode_compact", "rbFunctionDump_none", "rbFunctionDump_before_call",
+    "rbFunctionDump_after_call", "rbFunctionDump_before_return", "txtFunctionDump",
+    "cbTernaryCoverage", "txtStaticFileDirectory", "btStaticFileDirectory", "txtOther",
+};
+const QStringList alwaysEnabledNames = {
+    "btOK", "btCancel", "btApply", "btDisable", "lblLinkFile", "gbCodeCoverageLevels",
+    "gbFeatureActivation", "gbAdaOptions", "gbTernary", "gbStaticFileDirectory", "gbOther",
+    "bgFunctions", "bgCalls", "bgBlocks", "bgConditions", "bgInstrumentationMode",
+    "bgFunctionDump",
+};
+
+QStringList checkedButtons(const MirloCL &dialog)
+{
+    QStringList names;
+    for (const QAbstractButton *button : dialog.findChildren<QAbstractButton *>()) {
+        if (button->isChecked())
+            names.append(button->objectName());
+    }
+    names.sort();
+    return names;
+}
+
+const QStringList defaultLineButtons = {
+    "rbBlocks_implicit_blocks", "rbCalls_none", "rbConditions_none", "rbFunctionDump_none",
+    "rbFunctions_functions", "rbInstrumentationMode_pass",
+};
+
+} // namespace
+
+class tst_MirloCL : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+
+    void construction();
+    void tabOrderFollowsRows();
+    void loadsIntoWidgets_data();
+    void loadsIntoWidgets();
+    void savesWhatWasClicked_data();
+    void savesWhatWasClicked();
+    void toggleGreysExactlyTheOptionWidgets();
+    void toggleTwiceRestoresEverything();
+    void disableThenCancelWritesNothing();
+    void disableThenApplyWritesZeroAndStaysOpen();
+    void okWithoutDumpNameWarnsSavesAndStays();
+    void okSavesAndQuits();
+    void escapeSavesNothingAndQuits();
+    void applyThenCancelKeepsWhatApplyWrote();
+    void browseButtons_data();
+    void browseButtons();
+
+private:
+    void verifyActivation(const DialogFixture &f, bool on);
+};
+
+void tst_MirloCL::cleanup()
+{
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() || [] {
+        for (const QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->isVisible())
+                return false;
+        }
+        return true;
+    }());
+}
+
+void tst_MirloCL::verifyActivation(const DialogFixture &f, bool on)
+{
+    QCOMPARE(f.store->active(), on ? 1 : 0);
+    for (const QString &name : optionWidgetNames)
+        QVERIFY2(f.widget(name)->isEnabled() == on, qPrintable(name));
+    for (const QString &name : alwaysEnabledNames)
+        QVERIFY2(f.widget(name)->isEnabled(), qPrintable(name));
+    QCOMPARE(f.widget<QPushButton>("btDisable")->text(), on ? QString("Disable") : QString("Enable"));
+    QCOMPARE(f.dialog->nextToggleEnables(), !on);
+}
+
+void tst_MirloCL::construction()
+{
+    DialogFixture f;
+    f.open(std::nullopt, std::nullopt);
+    QCOMPARE(f.dialog->objectName(), QString("MirloCL"));
+    QCOMPARE(f.dialog->windowTitle(), QString("Vimbra Runtime Analysis Setup"));
+    QCOMPARE(f.dialog->minimumSize(), QSize(590, 456));
+    QCOMPARE(f.dialog->maximumSize(), QSize(590, 456));
+    QCOMPARE(optionWidgetNames.size() + alwaysEnabledNames.size(), 48);
+    QCOMPARE(f.dialog->findChildren<QWidget *>().size(), 48);
+    QVERIFY(!f.dialog->windowIcon().isNull());
+    QCOMPARE(f.widget("bgInstrumentationMode")->toolTip(), QString("Instrumentation Mode (C/C++)"));
+    QCOMPARE(f.widget("cbTernaryCoverage")->toolTip(), QString("No Ternaries Coverage"));
+    QCOMPARE(f.widget("bgFunctionDump")->toolTip(), QString("Function Specific Dump"));
+    QCOMPARE(f.widget("rbFunctionDump_before_call")->toolTip(), QString("Before Call (C only)"));
+    QCOMPARE(f.widget("txtFunctionDump")->parentWidget()->objectName(), QString("bgFunctionDump"));
+    QVERIFY(!f.dialog->lastActionFailed());
+
+    OptionsFile store(f.optionsPath());
+    const MirloCL named(store, Language::C, nullptr, "custom");
+    QCOMPARE(named.objectName(), QString("custom"));
+}
+
+void tst_MirloCL::tabOrderFollowsRows()
+{
+    const QStringList chain = {
+        "rbFunctions_none", "rbFunctions_functions", "rbFunctions_with_exits", "rbCalls_none",
+        "rbCalls_calls", "rbBlocks_none", "rbBlocks_statement_blocks", "rbBlocks_implicit_blocks",
+        "rbBlocks_loops", "rbConditions_none", "rbConditions_basic",
+        "rbConditions_modified_multiple", "rbConditions_forced", "cbRuntimeTrace",
+        "cbMemoryProfiling", "cbPerformanceProfiling", "cbAda83Restrictions", "txtLinkFile",
+        "btLinkFile", "rbInstrumentationMode_pass", "rbInstrumentationMode_count",
+        "rbInstrumentationMode_compact", "cbTernaryCoverage", "rbFunctionDump_none",
+        "rbFunctionDump_before_call", "rbFunctionDump_after_call", "rbFunctionDump_before_return",
+        "txtFunctionDump", "txtStaticFileDirectory", "btStaticFileDirectory", "txtOther", "btOK",
+        "btApply", "btCancel", "btDisable",
+    };
+    DialogFixture f;
+    f.open(std::nullopt, std::nullopt);
+    QStringList walked;
+    QWidget *w = f.widget(chain.first());
+    do {
+        if (chain.contains(w->objectName()))
+            walked.append(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w != f.widget(chain.first()));
+    QCOMPARE(walked, chain);
+    QCOMPARE(f.widget("rbCalls_calls")->focusPolicy(), Qt::ClickFocus);
+    QCOMPARE(f.widget("rbBlocks_loops")->focusPolicy(), Qt::ClickFocus);
+    QCOMPARE(f.widget("txtFunctionDump")->focusPolicy(), Qt::StrongFocus);
+}
+
+void tst_MirloCL::loadsIntoWidgets_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QStringList>("checked");
+    QTest::addColumn<TextMap>("texts");
+
+    const auto with = [](QStringList names) {
+        names.sort();
+        return names;
+    };
+    QTest::newRow("default-line") << QByteArray("-proc -block=decision -nocall -nocond")
+                                  << defaultLineButtons << TextMap{};
+    QTest::newRow("every-token-of-one-kind")
+            << QByteArray("-proc=ret -call -block=logical -cond=modified -noternary -compact "
+                          "-dumpincoming=f -ada83 -trace -mempro -perfpro")
+            << with({"rbFunctions_with_exits", "rbCalls_calls", "rbBlocks_loops",
+                     "rbConditions_modified_multiple", "cbTernaryCoverage",
+                     "rbInstrumentationMode_compact", "rbFunctionDump_before_call",
+                     "cbAda83Restrictions", "cbRuntimeTrace", "cbMemoryProfiling",
+                     "cbPerformanceProfiling"})
+            << TextMap{{"txtFunctionDump", "f"}};
+    QTest::newRow("the-other-kind")
+            << QByteArray("-noproc -nocall -block -cond -count -dumpcalling=g -sylmor -dravenko")
+            << with({"rbFunctions_none", "rbCalls_none", "rbBlocks_statement_blocks",
+                     "rbConditions_basic", "rbInstrumentationMode_count",
+                     "rbFunctionDump_after_call", "cbMemoryProfiling", "cbPerformanceProfiling"})
+            << TextMap{{"txtFunctionDump", "g"}};
+    QTest::newRow("forced-and-before-return")
+            << QByteArray("-noblock -cond=forceevaluation -dumpreturning=")
+            << with({"rbFunctions_none", "rbCalls_none", "rbBlocks_none", "rbConditions_forced",
+                     "rbInstrumentationMode_pass", "rbFunctionDump_before_return"})
+            << TextMap{{"txtFunctionDump", ""}};
+    QTest::newRow("paths-and-other-options")
+            << QByteArray("-count -link=\"D:\\my files\\app.lnk\" -X -tsfdir=\"x\" "
+                          "-fdcdir=\"\xc3\xa9t\xc3\xa9\" -I/include\n")
+            << with({"rbFunctions_none", "rbCalls_none", "rbBlocks_none", "rbConditions_none",
+                     "rbInstrumentationMode_count", "rbFunctionDump_none"})
+            << TextMap{{"txtLinkFile", "D:\\my files\\app.lnk"},
+                       {"txtStaticFileDirectory", QString::fromUtf8("\xc3\xa9t\xc3\xa9")},
+                       {"txtOther", "-X -I/include"}};
+}
+
+void tst_MirloCL::loadsIntoWidgets()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QStringList, checked);
+    QFETCH(TextMap, texts);
+    DialogFixture f;
+    f.open(line, "1");
+    QCOMPARE(checkedButtons(*f.dialog), checked);
+    for (const char *name : {"txtFunctionDump", "txtLinkFile", "txtStaticFileDirectory", "txtOther"})
+        QCOMPARE(f.widget<QLineEdit>(name)->text(), texts.value(name));
+}
+
+void tst_MirloCL::savesWhatWasClicked_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<TextMap>("typed");
+    QTest::addColumn<QByteArray>("saved");
+
+    const int c = int(Language::C), cpp = int(Language::CPlusPlus), ada = int(Language::Ada);
+    const QStringList workedExampleClicks = {
+        "rbFunctions_with_exits", "rbCalls_calls", "rbBlocks_statement_blocks",
+        "rbConditions_basic", "cbTernaryCoverage", "rbInstrumentationMode_count",
+        "rbFunctionDump_before_return", "cbRuntimeTrace", "cbMemoryProfiling"};
+    const TextMap workedExampleTexts = {{"txtFunctionDump", "compute"},
+                                        {"txtLinkFile", "my libs/app.lnk"},
+                                        {"txtStaticFileDirectory", "out"},
+                                        {"txtOther", "DFOO=1"}};
+
+    QTest::newRow("default-line-unchanged")
+            << QByteArray() << c << QStringList() << TextMap()
+            << QByteArray("-proc -nocall -block=decision -nocond");
+    QTest::newRow("worked-example")
+            << QByteArray() << cpp << workedExampleClicks << workedExampleTexts
+            << QByteArray("-proc=ret -call -block -cond -noternary -count -dumpreturning=compute "
+                          "-link=\"my libs/app.lnk\" -fdcdir=\"out\" -tsfdir=\"out\" -trace "
+                          "-mempro -DFOO=1 ");
+    QTest::newRow("worked-example-ada")
+            << QByteArray() << ada << workedExampleClicks << workedExampleTexts
+            << QByteArray("-proc=ret -call -block -cond -noternary -count -dumpreturning=compute "
+                          "-link=\"my libs/app.lnk\" -fdcdir=\"out\" -trace -mempro -DFOO=1 ");
+    QTest::newRow("every-other-button")
+            << QByteArray() << c
+            << QStringList{"rbFunctions_none", "rbBlocks_loops", "rbConditions_modified_multiple",
+                           "rbInstrumentationMode_compact", "rbFunctionDump_before_call",
+                           "cbAda83Restrictions", "cbPerformanceProfiling"}
+            << TextMap{{"txtFunctionDump", "f"}}
+            << QByteArray("-noproc -nocall -block=logical -cond=modified -compact "
+                          "-dumpincoming=f -ada83 -perfpro ");
+    QTest::newRow("remaining-buttons")
+            << QByteArray("-proc=ret -call -block -cond=modified -count") << c
+            << QStringList{"rbFunctions_functions", "rbCalls_none", "rbBlocks_none",
+                           "rbConditions_forced", "rbInstrumentationMode_pass",
+                           "rbFunctionDump_after_call"}
+            << TextMap{{"txtFunctionDump", "main"}}
+            << QByteArray("-proc -nocall -noblock -cond=forceevaluation -dumpcalling=main");
+    QTest::newRow("synonyms-written-as-tokens")
+            << QByteArray("-count -sylmor -dravenko") << c << QStringList() << TextMap()
+            << QByteArray("-noproc -nocall -noblock -nocond -count -mempro -perfpro ");
+    QTest::newRow("only-proc-gets-defaults")
+            << QByteArray("-proc") << c << QStringList() << TextMap()
+            << QByteArray("-proc -nocall -noblock -nocond");
+    QTest::newRow("unticking-check-boxes")
+            << QByteArray("-count -trace -noternary") << c
+            << QStringList{"cbRuntimeTrace", "cbTernaryCoverage"} << TextMap()
+            << QByteArray("-noproc -nocall -noblock -nocond -count ");
+    QTest::newRow("utf8-and-quotes-typed")
+            << QByteArray("-count") << c << QStringList{"rbFunctionDump_after_call"}
+            << TextMap{{"txtFunctionDump", QString::fromUtf8("gr\xc3\xb6\xc3\x9f")},
+                       {"txtLinkFile", "\""},
+                       {"txtOther", "-D\xe6\x97\xa5"}}
+            << QByteArray("-noproc -nocall -noblock -nocond -count -dumpcalling=gr\xc3\xb6\xc3\x9f "
+                          "-link=\"\"\" -D\xe6\x97\xa5 ");
+}
+
+void tst_MirloCL::savesWhatWasClicked()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, language);
+    QFETCH(QStringList, clicks);
+    QFETCH(TextMap, typed);
+    QFETCH(QByteArray, saved);
+
+    DialogFixture f;
+    f.open(line.isEmpty() ? std::nullopt : std::optional(line), "1", Language(language));
+    for (const QString &name : clicks)
+        f.click(name);
+    for (auto it = typed.cbegin(); it != typed.cend(); ++it)
+        f.type(it.key(), it.value());
+    RecordingPrompter boxes;
+    f.click("btApply");
+
+    QCOMPARE(f.options(), saved);
+    QCOMPARE(f.active(), QByteArray("1"));
+    QVERIFY(boxes.messages.isEmpty());
+    QVERIFY(f.dialog->isVisible());
+}
+
+void tst_MirloCL::toggleGreysExactlyTheOptionWidgets()
+{
+    DialogFixture f;
+    f.open(std::nullopt, std::nullopt);
+    verifyActivation(f, false);
+    QSignalSpy dispatched(f.dialog.get(), &MirloCL::dispatchEnable);
+    f.click("btDisable");
+    verifyActivation(f, true);
+    f.click("btDisable");
+    verifyActivation(f, false);
+    QCOMPARE(dispatched.size(), 2);
+    QCOMPARE(dispatched.at(0).at(0).toBool(), true);
+    QCOMPARE(dispatched.at(1).at(0).toBool(), false);
+}
+
+void tst_MirloCL::toggleTwiceRestoresEverything()
+{
+    DialogFixture f;
+    f.open("-count -trace -link=x", "1");
+    const QStringList before = checkedButtons(*f.dialog);
+    f.click("btDisable");
+    f.click("btDisable");
+    verifyActivation(f, true);
+    QCOMPARE(checkedButtons(*f.dialog), before);
+    QCOMPARE(f.widget<QLineEdit>("txtLinkFile")->text(), QString("x"));
+    QCOMPARE(f.options(), QByteArray("-count -trace -link=x"));
+    QCOMPARE(f.active(), QByteArray("1"));
+}
+
+void tst_MirloCL::disableThenCancelWritesNothing()
+{
+    DialogFixture f;
+    f.open("-count", "1");
+    f.click("btDisable");
+    f.click("cbRuntimeTrace"); // greyed: the click does nothing
+    QVERIFY(quitsEventLoop([&] { f.click("btCancel"); }));
+    QCOMPARE(f.options(), QByteArray("-count"));
+    QCOMPARE(f.active(), QByteArray("1"));
+}
+
+void tst_MirloCL::disableThenApplyWritesZeroAndStaysOpen()
+{
+    DialogFixture f;
+    f.open("-count -trace", "2");
+    verifyActivation(f, false);
+    f.click("btDisable");
+    f.click("btDisable");
+    f.click("btApply");
+    QCOMPARE(f.active(), QByteArray("0"));
+    QCOMPARE(f.options(), QByteArray("-noproc -nocall -noblock -nocond -count -trace "));
+    QVERIFY(f.dialog->isVisible());
+    verifyActivation(f, false);
+    f.click("btDisable");
+    f.click("btApply");
+    QCOMPARE(f.active(), QByteArray("1"));
+}
+
+void tst_MirloCL::okWithoutDumpNameWarnsSavesAndStays()
+{
+    DialogFixture f;
+    f.open(std::nullopt, "1");
+    f.click("rbFunctionDump_after_call");
+    RecordingPrompter boxes;
+    QVERIFY(!quitsEventLoop([&] { f.click("btOK"); }));
+
+    QCOMPARE(boxes.messages.size(), 1);
+    QCOMPARE(boxes.messages[0].severity, Prompter::Severity::Warning);
+    QCOMPARE(boxes.messages[0].caption, QString("Warning"));
+    QCOMPARE(boxes.messages[0].text,
+             QString("Dump option : The name of the function is not provided.\nFor more "
+                     "informations, please refer to the Coverage reference manual."));
+    QCOMPARE(f.options(), QByteArray("-proc -nocall -block=decision -nocond -dumpcalling="));
+    QVERIFY(f.dialog->isVisible());
+    QVERIFY(f.dialog->lastActionFailed());
+
+    f.type("txtFunctionDump", "main");
+    QVERIFY(quitsEventLoop([&] { f.click("btApply"); f.click("btOK"); }));
+    QVERIFY(!f.dialog->lastActionFailed());
+    QCOMPARE(boxes.messages.size(), 1);
+}
+
+void tst_MirloCL::okSavesAndQuits()
+{
+    DialogFixture f;
+    f.open(std::nullopt, std::nullopt);
+    f.click("btDisable");
+    f.click("cbRuntimeTrace");
+    QVERIFY(quitsEventLoop([&] { f.click("btOK"); }));
+    QCOMPARE(f.options(), QByteArray("-proc -nocall -block=decision -nocond -trace"));
+    QCOMPARE(f.active(), QByteArray("1"));
+}
+
+void tst_MirloCL::escapeSavesNothingAndQuits()
+{
+    DialogFixture f;
+    f.open("-count", "0");
+    f.click("btDisable");
+    f.click("cbRuntimeTrace");
+    QVERIFY(quitsEventLoop([&] { QTest::keyClick(f.dialog.get(), Qt::Key_Escape); }));
+    QVERIFY(!f.dialog->isVisible());
+    QCOMPARE(f.options(), QByteArray("-count"));
+    QCOMPARE(f.active(), QByteArray("0"));
+}
+
+void tst_MirloCL::applyThenCancelKeepsWhatApplyWrote()
+{
+    DialogFixture f;
+    f.open("-count", "1");
+    f.click("cbRuntimeTrace");
+    f.click("btApply");
+    f.click("cbMemoryProfiling");
+    f.click("btDisable");
+    QVERIFY(quitsEventLoop([&] { f.click("btCancel"); }));
+    QCOMPARE(f.options(), QByteArray("-noproc -nocall -noblock -nocond -count -trace "));
+    QCOMPARE(f.active(), QByteArray("1"));
+}
+
+void tst_MirloCL::browseButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("startIsDirectory");
+
+    QTest::newRow("directory") << "btStaticFileDirectory" << "txtStaticFileDirectory"
+                               << "Choose a directory" << true;
+    QTest::newRow("file") << "btLinkFile" << "txtLinkFile" << "Choose a file" << false;
+}
+
+void tst_MirloCL::browseButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, field);
+    QFETCH(QString, caption);
+    QFETCH(bool, startIsDirectory);
+
+    DialogFixture f;
+    f.open("-count", "1");
+    const QString aDirectory = f.directory();
+    const QString aFile = f.optionsPath();
+    const QString fitting = startIsDirectory ? aDirectory : aFile;
+    const QString wrongKind = startIsDirectory ? aFile : aDirectory;
+
+    RecordingPrompter choosers;
+    choosers.answers = {"/chosen/path", "", "/again"};
+    f.type(field, fitting);
+    f.click(button);
+    QCOMPARE(f.widget<QLineEdit>(field)->text(), QString("/chosen/path"));
+    f.type(field, wrongKind);
+    f.click(button); // answered as Cancel is: the field becomes empty
+    QCOMPARE(f.widget<QLineEdit>(field)->text(), QString());
+    f.type(field, "/does/not/exist");
+    f.click(button);
+    QCOMPARE(f.widget<QLineEdit>(field)->text(), QString("/again"));
+
+    QCOMPARE(choosers.choosers.size(), 3);
+    QCOMPARE(choosers.choosers[0].caption, caption);
+    QCOMPARE(choosers.choosers[0].start, fitting);
+    QCOMPARE(choosers.choosers[1].start, QString());
+    QCOMPARE(choosers.choosers[2].start, QString());
+}
+
+QTEST_MAIN(tst_MirloCL)
+#include "tst_mirlocl.moc"
