@@ -1,8 +1,6 @@
-#include "app/commandline.h"
+#include "app/program.h"
 #include "app/widgetprompter.h"
 #include "dialog/dialoglook.h"
-#include "dialog/mirlocl.h"
-#include "options/optionsfile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,11 +16,6 @@ QStringList programArguments(int argc, char *argv[])
     return arguments;
 }
 
-QString workingDirectory()
-{
-    return QDir::toNativeSeparators(QDir::currentPath());
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -31,13 +24,6 @@ int main(int argc, char *argv[])
     applyFixedLayoutLook(application);
     WidgetPrompter widgetPrompter;
     setPrompter(&widgetPrompter);
-
-    const CommandLine commandLine = parseCommandLine(programArguments(argc, argv), workingDirectory());
-    if (commandLine.error)
-        return -1;
-
-    OptionsFile store(commandLine.fileName);
-    MirloCL dialog(store, commandLine.language);
-    dialog.show();
-    return application.exec();
+    return runProgram(application, programArguments(argc, argv),
+                      QDir::toNativeSeparators(QDir::currentPath()));
 }

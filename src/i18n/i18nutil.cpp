@@ -1,0 +1,48 @@
+#include "i18n/i18nutil.h"
+
+#include "options/prompter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTranslator>
+
+namespace {
+
+// Shown before any translation exists, so deliberately not translated.
+void showFatalWarning(const QString &text)
+{
+    prompter().showMessage(Prompter::Severity::Warning, QStringLiteral("Warning"), text);
+}
+
+} // namespace
+
+QString translationDirectory(const QString &installation)
+{
+    return installation + QDir::separator() + QLatin1String("lib") + QDir::separator()
+            + QLatin1String("locale");
+}
+
+bool installTranslators(QCoreApplication &application, const QStringList &prefixes,
+                        const QString &localeName)
+{
+    const QString installation = qEnvironmentVariable("VIMBRADIR");
+    if (installation.isEmpty()) {
+        showFatalWarning(QStringLiteral("Fatal Error: please setup VIMBRADIR environment variable.\n"));
+        return false;
+    }
+    const QFileInfo directory(translationDirectory(installation));
+    if (!directory.isDir()) {
+        showFatalWarning(QStringLiteral("Fatal Error: directory doesn't exist '%1'\n")
+                                 .arg(directory.filePath()));
+        return false;
+    }
+    for (const QString &prefix : prefixes) {
+        auto *translator = new QTranslator(&application);
+        if (translator->load(prefix + localeName, directory.filePath()))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+    return true;
+}

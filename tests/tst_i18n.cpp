@@ -1,0 +1,139 @@
+#include "app/program.h"
+#include "dialog/mirlocl.h"
+#include "i18n/i18nutil.h"
+#include "options/messages.h"
+#include "options/optionsfile.h"
+
+#include "filehelpers.h"
+#include "recordingprompter.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+class tst_I18n : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void startRefusedWithoutInstallation_data();
+    void startRefusedWithoutInstallation();
+    void loadsTheLocalesFile_data();
+    void loadsTheLocalesFile();
+    void frenchReachesDialogAndBoxes();
+
+private:
+    // An installation whose lib/locale holds the translations the build made.
+    void makeInstallation();
+
+    std::unique_ptr<QTemporaryDir> m_installation;
+    std::unique_ptr<QTemporaryDir> m_project;
+};
+
+void tst_I18n::init()
+{
+    m_installation = std::make_unique<QTemporaryDir>();
+    m_project = std::make_unique<QTemporaryDir>();
+}
+
+void tst_I18n::cleanup()
+{
+    qDeleteAll(qApp->findChildren<QTranslator *>());
+    qunsetenv("VIMBRADIR");
+}
+
+void tst_I18n::makeInstallation()
+{
+    const QString locale = translationDirectory(m_installation->path());
+    QVERIFY(QDir().mkpath(locale));
+    for (const QString &name : QDir(QStringLiteral(VIMBRACL_QM_DIR)).entryList({"*.qm"}))
+        QVERIFY(QFile::copy(QStringLiteral(VIMBRACL_QM_DIR "/") + name, locale + '/' + name));
+    qputenv("VIMBRADIR", m_installation->path().toLocal8Bit());
+}
+
+void tst_I18n::startRefusedWithoutInstallation_data()
+{
+    QTest::addColumn<QByteArray>("vimbradir");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("unset") << QByteArray() << "Fatal Error: please setup VIMBRADIR environment variable.\n";
+    QTest::newRow("empty") << QByteArray("") << "Fatal Error: please setup VIMBRADIR environment variable.\n";
+    QTest::newRow("no-lib-locale") << QByteArray("INSTALLATION")
+                                   << "Fatal Error: directory doesn't exist 'INSTALLATION/lib/locale'\n";
+}
+
+void tst_I18n::startRefusedWithoutInstallation()
+{
+    QFETCH(QByteArray, vimbradir);
+    QFETCH(QString, text);
+    const QString installation = m_installation->path();
+    if (vimbradir.isNull())
+        qunsetenv("VIMBRADIR");
+    else
+        qputenv("VIMBRADIR", vimbradir.replace("INSTALLATION", installation.toLocal8Bit()));
+
+    RecordingPrompter boxes;
+    const int exitCode = runProgram(*qApp, {"-c++", "proj.opt"}, m_project->path());
+
+    QCOMPARE(exitCode, -1);
+    QCOMPARE(boxes.messages.size(), 1);
+    QCOMPARE(boxes.messages[0].severity, Prompter::Severity::Warning);
+    QCOMPARE(boxes.messages[0].caption, QString("Warning"));
+    QCOMPARE(boxes.messages[0].text, text.replace("INSTALLATION", installation));
+    QCOMPARE(entriesOf(m_project->path()), QStringList());
+    QVERIFY(qApp->findChildren<QTranslator *>().isEmpty());
+}
+
+void tst_I18n::loadsTheLocalesFile_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("fr_FR-falls-back-to-fr") << "fr_FR" << "Erreur";
+    QTest::newRow("fr_CA-falls-back-to-fr") << "fr_CA" << "Erreur";
+    QTest::newRow("de_DE") << "de_DE" << "Fehler";
+    QTest::newRow("no-file-for-es_ES") << "es_ES" << "Error";
+    QTest::newRow("C-locale") << "C" << "Error";
+}
+
+void tst_I18n::loadsTheLocalesFile()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, caption);
+    makeInstallation();
+
+    RecordingPrompter boxes;
+    QVERIFY(installTranslators(*qApp, {"Vimbracl_"}, locale));
+    showError(QStringLiteral("x"));
+
+    QCOMPARE(boxes.messages.size(), 1);
+    QCOMPARE(boxes.messages[0].caption, caption);
+    QCOMPARE(qApp->findChildren<QTranslator *>().size(), caption == "Error" ? 0 : 1);
+}
+
+void tst_I18n::frenchReachesDialogAndBoxes()
+{
+    makeInstallation();
+    QVERIFY(installTranslators(*qApp, {"Vimbracl_"}, "fr_FR"));
+
+    QCOMPARE(cannotCreateFileMessage("/p/x.opt"),
+             QString::fromUtf8("Impossible de cr\xc3\xa9" "er le fichier \xc2\xab /p/x.opt \xc2\xbb"));
+    QCOMPARE(cannotWriteFileMessage("/p/x.opt"),
+             QString::fromUtf8("Impossible d'\xc3\xa9" "crire dans le fichier \xc2\xab /p/x.opt \xc2\xbb"));
+
+    RecordingPrompter boxes;
+    OptionsFile store(m_project->filePath("proj.opt"));
+    const MirloCL dialog(store, Language::C);
+    QCOMPARE(dialog.windowTitle(), QString::fromUtf8("Configuration de l'analyse d'ex\xc3\xa9" "cution Vimbra"));
+    QCOMPARE(dialog.findChild<QPushButton *>("btDisable")->text(), QString("Activer"));
+    QCOMPARE(dialog.findChild<QPushButton *>("btCancel")->text(), QString("Annuler"));
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+QTEST_MAIN(tst_I18n)
+#include "tst_i18n.moc"

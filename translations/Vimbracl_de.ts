@@ -1,0 +1,209 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>MirloCL</name>
+    <message>
+        <source>Vimbra Runtime Analysis Setup</source>
+        <translation>Vimbra – Einrichtung der Laufzeitanalyse</translation>
+    </message>
+    <message>
+        <source>Feature Activation (C/C++)</source>
+        <translation>Funktionsaktivierung (C/C++)</translation>
+    </message>
+    <message>
+        <source>Runtime Trace</source>
+        <translation>Laufzeit-Trace</translation>
+    </message>
+    <message>
+        <source>Memory Profiling</source>
+        <translation>Speicherprofilierung</translation>
+    </message>
+    <message>
+        <source>Performance Profiling</source>
+        <translation>Leistungsprofilierung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Ada Options (Ada)</source>
+        <translation>Ada-Optionen (Ada)</translation>
+    </message>
+    <message>
+        <source>Ada 83 Restrictions</source>
+        <translation>Ada-83-Regeln</translation>
+    </message>
+    <message>
+        <source>Link File :</source>
+        <translation>Linkdatei:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Instrumentation Mode (C/C++)</source>
+        <translation>Instrumentierung (C/C++)</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Durchlauf</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Zählung</translation>
+    </message>
+    <message>
+        <source>Compact</source>
+        <translation>Kompakt</translation>
+    </message>
+    <message>
+        <source>Ternary (C/C++)</source>
+        <translation>Ternär (C/C++)</translation>
+    </message>
+    <message>
+        <source>No Ternaries Coverage</source>
+        <translation>Ternäre nicht abdecken</translation>
+    </message>
+    <message>
+        <source>Code Coverage Levels</source>
+        <translation>Abdeckungsstufen</translation>
+    </message>
+    <message>
+        <source>Functions</source>
+        <translation>Funktionen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>With Exits</source>
+        <translation>Mit Ausgängen</translation>
+    </message>
+    <message>
+        <source>Calls (C/Ada)</source>
+        <translation>Aufrufe (C/Ada)</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Aufrufe</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blöcke</translation>
+    </message>
+    <message>
+        <source>Implicit Blocks</source>
+        <translation>Implizite Blöcke</translation>
+    </message>
+    <message>
+        <source>Loops</source>
+        <translation>Schleifen</translation>
+    </message>
+    <message>
+        <source>Statement Blocks</source>
+        <translation>Anweisungsblöcke</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>Bedingungen</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Erzwungen</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Einfach</translation>
+    </message>
+    <message>
+        <source>Modified/Multiple</source>
+        <translation>Modifiziert/Mehrfach</translation>
+    </message>
+    <message>
+        <source>Static File Directory</source>
+        <translation>Verzeichnis der statischen Dateien</translation>
+    </message>
+    <message>
+        <source>Function Specific Dump</source>
+        <translation>Dump je Funktion</translation>
+    </message>
+    <message>
+        <source>After Call</source>
+        <translation>Nach dem Aufruf</translation>
+    </message>
+    <message>
+        <source>Before Call (C only)</source>
+        <translation>Vor dem Aufruf (nur C)</translation>
+    </message>
+    <message>
+        <source>Before Return</source>
+        <translation>Vor dem Rücksprung</translation>
+    </message>
+    <message>
+        <source>Other Options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+</context>
+<context>
+    <name>Vimbracl caption</name>
+    <message>
+        <source>Choose a directory</source>
+        <translation>Verzeichnis auswählen</translation>
+    </message>
+    <message>
+        <source>Choose a file</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>Vimbracl message</name>
+    <message>
+        <source>Unable to create the file &quot;%1&quot;</source>
+        <comment>%1 is the file name</comment>
+        <translation>Die Datei „%1“ kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Unable to write in the file &quot;%1&quot;</source>
+        <comment>%1 is the file name</comment>
+        <translation>In die Datei „%1“ kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Error in Command Line : no File</source>
+        <translation>Fehler in der Befehlszeile: keine Datei angegeben</translation>
+    </message>
+    <message>
+        <source>Dump option : The name of the function is not provided.
+For more informations, please refer to the Coverage reference manual.</source>
+        <translation>Dump-Option: Der Name der Funktion fehlt.
+Weitere Informationen finden Sie im Referenzhandbuch zur Codeabdeckung.</translation>
+    </message>
+</context>
+</TS>

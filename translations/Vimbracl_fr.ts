@@ -1,0 +1,209 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>MirloCL</name>
+    <message>
+        <source>Vimbra Runtime Analysis Setup</source>
+        <translation>Configuration de l&apos;analyse d&apos;exécution Vimbra</translation>
+    </message>
+    <message>
+        <source>Feature Activation (C/C++)</source>
+        <translation>Activation des fonctions (C/C++)</translation>
+    </message>
+    <message>
+        <source>Runtime Trace</source>
+        <translation>Trace d&apos;exécution</translation>
+    </message>
+    <message>
+        <source>Memory Profiling</source>
+        <translation>Profilage mémoire</translation>
+    </message>
+    <message>
+        <source>Performance Profiling</source>
+        <translation>Profilage des performances</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Ada Options (Ada)</source>
+        <translation>Options Ada (Ada)</translation>
+    </message>
+    <message>
+        <source>Ada 83 Restrictions</source>
+        <translation>Restrictions Ada 83</translation>
+    </message>
+    <message>
+        <source>Link File :</source>
+        <translation>Liens :</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Instrumentation Mode (C/C++)</source>
+        <translation>Instrumentation (C/C++)</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Passage</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Comptage</translation>
+    </message>
+    <message>
+        <source>Compact</source>
+        <translation>Compact</translation>
+    </message>
+    <message>
+        <source>Ternary (C/C++)</source>
+        <translation>Ternaires (C/C++)</translation>
+    </message>
+    <message>
+        <source>No Ternaries Coverage</source>
+        <translation>Sans couverture ternaire</translation>
+    </message>
+    <message>
+        <source>Code Coverage Levels</source>
+        <translation>Niveaux de couverture</translation>
+    </message>
+    <message>
+        <source>Functions</source>
+        <translation>Fonctions</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>With Exits</source>
+        <translation>Avec sorties</translation>
+    </message>
+    <message>
+        <source>Calls (C/Ada)</source>
+        <translation>Appels (C/Ada)</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Appels</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blocs</translation>
+    </message>
+    <message>
+        <source>Implicit Blocks</source>
+        <translation>Blocs implicites</translation>
+    </message>
+    <message>
+        <source>Loops</source>
+        <translation>Boucles</translation>
+    </message>
+    <message>
+        <source>Statement Blocks</source>
+        <translation>Blocs d&apos;instructions</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Évaluation forcée</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Simples</translation>
+    </message>
+    <message>
+        <source>Modified/Multiple</source>
+        <translation>Modifiées/Multiples</translation>
+    </message>
+    <message>
+        <source>Static File Directory</source>
+        <translation>Répertoire des fichiers statiques</translation>
+    </message>
+    <message>
+        <source>Function Specific Dump</source>
+        <translation>Vidage par fonction</translation>
+    </message>
+    <message>
+        <source>After Call</source>
+        <translation>Après l&apos;appel</translation>
+    </message>
+    <message>
+        <source>Before Call (C only)</source>
+        <translation>Avant l&apos;appel (C seul)</translation>
+    </message>
+    <message>
+        <source>Before Return</source>
+        <translation>Avant le retour</translation>
+    </message>
+    <message>
+        <source>Other Options</source>
+        <translation>Autres options</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+</context>
+<context>
+    <name>Vimbracl caption</name>
+    <message>
+        <source>Choose a directory</source>
+        <translation>Choisir un répertoire</translation>
+    </message>
+    <message>
+        <source>Choose a file</source>
+        <translation>Choisir un fichier</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
+    <name>Vimbracl message</name>
+    <message>
+        <source>Unable to create the file &quot;%1&quot;</source>
+        <comment>%1 is the file name</comment>
+        <translation>Impossible de créer le fichier « %1 »</translation>
+    </message>
+    <message>
+        <source>Unable to write in the file &quot;%1&quot;</source>
+        <comment>%1 is the file name</comment>
+        <translation>Impossible d&apos;écrire dans le fichier « %1 »</translation>
+    </message>
+    <message>
+        <source>Error in Command Line : no File</source>
+        <translation>Erreur dans la ligne de commande : aucun fichier</translation>
+    </message>
+    <message>
+        <source>Dump option : The name of the function is not provided.
+For more informations, please refer to the Coverage reference manual.</source>
+        <translation>Option de vidage : le nom de la fonction n&apos;est pas indiqué.
+Pour plus d&apos;informations, consultez le manuel de référence de la couverture.</translation>
+    </message>
+</context>
+</TS>
