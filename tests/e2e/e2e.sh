@@ -1,0 +1,242 @@
+#!/usr/bin/env bash
+# End-to-end cases: the installed vimbracl in a real X server, driven from
+# outside with xdotool. Usage: e2e.sh CASE (see the case functions below).
+# Usage: e2e.sh CASE PREFIX CLOSEWINDOW, where PREFIX is an installation and
+# CLOSEWINDOW the helper that closes a window as its close box does.
+set -euo pipefail
+
+VIMBRACL_PREFIX=$2
+CLOSEWINDOW=$3
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+[ -n "${DISPLAY:-}" ] || fail "no X display: run the suite through tools/test.sh, which starts Xvfb"
+[ -x "$VIMBRACL_PREFIX/bin/vimbracl" ] || fail "no installed program in $VIMBRACL_PREFIX"
+
+project=$(mktemp -d)
+pid=
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$project"
+}
+trap cleanup EXIT
+cd "$project"
+
+caption="Vimbra Runtime Analysis Setup"
+window=
+status=
+
+# start [ENV=VALUE | -u NAME ...] -- ARG...: runs the program in the
+# background, in English unless told otherwise.
+start() {
+    local options=() assignments=(VIMBRADIR="$VIMBRACL_PREFIX" LANG=C.UTF-8 LC_ALL= LC_MESSAGES=)
+    while [ "$1" != -- ]; do
+        if [ "$1" = -u ]; then
+            options+=(-u "$2")
+            assignments=("${assignments[@]/#$2=*/}")
+            shift
+        else
+            assignments+=("$1")
+        fi
+        shift
+    done
+    shift
+    env "${options[@]}" ${assignments[@]} "$VIMBRACL_PREFIX/bin/vimbracl" "$@" >"$project/.log" 2>&1 &
+    pid=$!
+}
+
+# wait_window PATTERN: waits up to 10 s for a window whose whole name
+# matches. xdotool matches the Latin-1 WM_NAME, so a pattern stays ASCII and
+# expect_title checks the exact UTF-8 title.
+wait_window() {
+    local name=$1 id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -1 || true)
+        if [ -n "$id" ]; then
+            window=$id
+            sleep 0.3 # let it finish mapping before input arrives
+            return 0
+        fi
+        kill -0 "$pid" 2>/dev/null || fail "the program ended before showing '$name'"
+        sleep 0.1
+    done
+    fail "no window named '$name' within 10 s"
+}
+
+count_windows() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
+}
+
+# wait_exit: waits up to 10 s for the program to end and keeps its status.
+wait_exit() {
+    for _ in $(seq 100); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            status=0
+            wait "$pid" || status=$?
+            pid=
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the program did not end within 10 s"
+}
+
+# click X Y: a click at dialog coordinates.
+click() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+    sleep 0.2
+}
+
+key() {
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key --clearmodifiers "$1"
+    sleep 0.2
+}
+
+type_text() {
+    xdotool type --delay 20 "$1"
+    sleep 0.2
+}
+
+expect_title() {
+    local title
+    title=$(xprop -id "$window" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
+    [ "$title" = "$1" ] || fail "the window is titled '$title', expected '$1'"
+}
+
+expect_file() {
+    local expected=$2 actual
+    [ -e "$1" ] || fail "$1 does not exist"
+    actual=$(cat "$1"; printf x)
+    actual=${actual%x}
+    [ "$actual" = "$expected" ] || fail "$1 holds '$actual', expected '$expected'"
+}
+
+expect_status() {
+    [ "$status" = "$1" ] || fail "exit status $status, expected $1"
+}
+
+expect_no_files() {
+    [ -z "$(ls -A "$project" | grep -v '^\.log$' || true)" ] || fail "files were created: $(ls -A "$project")"
+}
+
+# Widget centres in dialog coordinates (group offset plus widget offset);
+# check boxes and radio buttons are clicked on their indicator.
+OK="536 25"; CANCEL="536 60"; APPLY="536 95"; TOGGLE="537 160"
+RUNTIME_TRACE="242 34"; MEMORY_PROFILING="242 59"
+DUMP_AFTER_CALL="422 264"
+
+case_first_start() {
+    start -- -c++ proj.opt
+    wait_window "$caption"
+    expect_title "$caption"
+    expect_file proj.opt "-proc -block=decision -nocall -nocond"
+    expect_file proj.opt_act "0"
+    click $TOGGLE
+    click $RUNTIME_TRACE
+    click $OK
+    wait_exit
+    expect_status 0
+    expect_file proj.opt "-proc -nocall -block=decision -nocond -trace"
+    expect_file proj.opt_act "1"
+}
+
+case_apply_then_cancel() {
+    printf '%s' "-count" >proj.opt
+    printf '1' >proj.opt_act
+    start -- proj.opt
+    wait_window "$caption"
+    click $RUNTIME_TRACE
+    click $APPLY
+    expect_file proj.opt "-noproc -nocall -noblock -nocond -count -trace "
+    click $MEMORY_PROFILING
+    click $TOGGLE
+    click $CANCEL
+    wait_exit
+    expect_status 0
+    expect_file proj.opt "-noproc -nocall -noblock -nocond -count -trace "
+    expect_file proj.opt_act "1"
+}
+
+case_escape_saves_nothing() {
+    printf '%s' "-count" >proj.opt
+    printf '1' >proj.opt_act
+    start -- proj.opt
+    wait_window "$caption"
+    click $RUNTIME_TRACE
+    key Escape
+    wait_exit
+    expect_status 0
+    expect_file proj.opt "-count"
+    expect_file proj.opt_act "1"
+}
+
+case_close_box_saves_nothing() {
+    printf '%s' "-count" >proj.opt
+    printf '0' >proj.opt_act
+    start -- proj.opt
+    wait_window "$caption"
+    click $TOGGLE
+    "$CLOSEWINDOW" "$window"
+    wait_exit
+    expect_status 0
+    expect_file proj.opt "-count"
+    expect_file proj.opt_act "0"
+}
+
+case_ok_without_dump_name() {
+    printf '1' >proj.opt_act
+    start -- proj.opt
+    wait_window "$caption"
+    local dialog=$window
+    click $DUMP_AFTER_CALL
+    click $OK
+    wait_window Warning
+    [ "$(count_windows Warning)" = 1 ] || fail "expected one Warning box"
+    key Return
+    [ "$(count_windows Warning)" = 0 ] || fail "the Warning box is still open"
+    kill -0 "$pid" 2>/dev/null || fail "the dialog closed after the warning"
+    expect_file proj.opt "-proc -nocall -block=decision -nocond -dumpcalling="
+    window=$dialog
+    click $CANCEL
+    wait_exit
+    expect_status 0
+}
+
+case_no_file_named() {
+    start -- -c++ -nolink
+    wait_window Error
+    [ "$(count_windows Error)" = 1 ] || fail "expected one Error box"
+    key Return
+    wait_exit
+    expect_status 255
+    expect_no_files
+}
+
+case_vimbradir_unset() {
+    start -u VIMBRADIR -- proj.opt
+    wait_window Warning
+    key Return
+    wait_exit
+    expect_status 255
+    expect_no_files
+}
+
+case_french() {
+    start LANG=fr_FR.UTF-8 -- proj.opt
+    wait_window "Configuration de l'analyse d'ex.*cution Vimbra"
+    expect_title "Configuration de l'analyse d'exécution Vimbra"
+    click $CANCEL
+    wait_exit
+    expect_status 0
+    start LANG=fr_FR.UTF-8 --
+    wait_window Erreur
+    key Return
+    wait_exit
+    expect_status 255
+}
+
+"case_$1"
+echo "PASS: $1"
