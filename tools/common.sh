@@ -21,8 +21,9 @@ install_packages() {
     as_root apt-get update -qq
     if ! DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends \
             "${missing[@]}"; then
+        # apt-get gives up on the whole set; name the packages it cannot have.
         for package in "${missing[@]}"; do
-            dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            apt-get install -s -qq "$package" >/dev/null 2>&1 \
                 || echo "error: the Debian package '$package' could not be installed" >&2
         done
         exit 1
