@@ -33,6 +33,10 @@ void tst_OptionLine::stripPassTokens_data()
     QTest::newRow("only-pass") << "-pass" << "";
     QTest::newRow("tab-is-not-separator") << "-pass\t-proc -pass" << "-pass\t-proc";
     QTest::newRow("other-case-kept") << "-PASS -pass" << "-PASS";
+    QTest::newRow("pass-inside-quoted-value-kept")
+            << "-link=\" -pass \" -pass -fdcdir=\"a -pass\"" << "-link=\" -pass \" -fdcdir=\"a -pass\"";
+    QTest::newRow("pass-after-unclosed-quote-kept") << "-pass -link=\"a -pass" << "-link=\"a -pass";
+    QTest::newRow("pass-after-unquoted-value-dropped") << "-link=a -pass" << "-link=a";
 }
 
 void tst_OptionLine::stripPassTokens()

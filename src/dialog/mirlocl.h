@@ -33,6 +33,10 @@ public:
     // Whether the last save wrote a dump option without its function name.
     bool lastActionFailed() const { return actionFailed; }
 
+    // The options as the widgets show them, and the reverse.
+    OptionState currentState() const;
+    void showState(const OptionState &state);
+
 public Q_SLOTS:
     void enableWidgets();
     void action();
@@ -62,8 +66,6 @@ private:
     void setIcons();
 
     void applyActivation(bool enabled);
-    void showState(const OptionState &state);
-    OptionState currentState() const;
     QList<QWidget *> optionWidgets() const;
 
     RadioChoices<FunctionCoverage> functionChoices() const;

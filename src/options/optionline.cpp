@@ -19,9 +19,47 @@ QString stripPassTokens(const QString &line)
 {
     if (!line.contains(Token::pass))
         return line;
-    QStringList kept = splitTokens(line);
-    kept.removeAll(QString(Token::pass));
+    const QStringList tokens = splitTokens(line);
+    QStringList kept;
+    for (qsizetype i = 0; i < tokens.size();) {
+        if (const qsizetype prefixLength = valuePrefixLength(tokens.at(i))) {
+            const qsizetype end = readValue(tokens, i, prefixLength).end;
+            kept.append(tokens.mid(i, end - i));
+            i = end;
+        } else {
+            if (tokens.at(i) != Token::pass)
+                kept.append(tokens.at(i));
+            ++i;
+        }
+    }
     return kept.join(QLatin1Char(' '));
+}
+
+qsizetype valuePrefixLength(const QString &token)
+{
+    for (const QLatin1StringView prefix :
+         {Token::staticDirectory, Token::secondStaticDirectory, Token::link}) {
+        if (token.startsWith(prefix))
+            return prefix.size();
+    }
+    return 0;
+}
+
+ValueSpan readValue(const QStringList &tokens, qsizetype at, qsizetype prefixLength)
+{
+    const QLatin1Char quote('"');
+    const QString &token = tokens.at(at);
+    qsizetype next = at + 1;
+    if (token.size() <= prefixLength || token.at(prefixLength) != quote)
+        return {token.mid(prefixLength), next};
+    QString value = token.mid(prefixLength + 1);
+    while (next < tokens.size() && !value.endsWith(quote)) {
+        value += QLatin1Char(' ');
+        value += tokens.at(next++);
+    }
+    if (value.endsWith(quote))
+        value.chop(1);
+    return {value, next};
 }
 
 QString activationPathFor(const QString &optionsPath)

@@ -14,8 +14,25 @@ QStringList splitTokens(const QString &line);
 bool impliesPassMode(const QString &line);
 
 // Drops every "-pass" token. A line that mentions "-pass" anywhere is split
-// and rejoined with single spaces; any other line is returned unchanged.
+// and rejoined with single spaces; any other line is returned unchanged. A
+// "-pass" inside a quoted value is part of the value and stays.
 QString stripPassTokens(const QString &line);
+
+// The length of the value prefix ("-link=", "-fdcdir=", "-tsfdir=") that the
+// token starts with, or 0.
+qsizetype valuePrefixLength(const QString &token);
+
+struct ValueSpan
+{
+    QString value;
+    qsizetype end; // the first token after the value
+};
+
+// Reads the value that starts in tokens[at] after its prefix. A value that
+// begins with a double quote runs up to the first token that ends with one;
+// the quotes are not part of it. A value that is never closed keeps all the
+// tokens it took in.
+ValueSpan readValue(const QStringList &tokens, qsizetype at, qsizetype prefixLength);
 
 // The activation file lives beside the options file.
 QString activationPathFor(const QString &optionsPath);

@@ -46,24 +46,6 @@ bool applyDump(QStringView token, OptionState &state)
     return false;
 }
 
-// A value that begins with a double quote runs up to the first token that
-// ends with one; the quotes are not part of it. `next` moves past every
-// token the value took in. A value that is never closed keeps all it took.
-QString readValue(const QStringList &tokens, qsizetype &next, qsizetype prefixLength)
-{
-    const QString &token = tokens.at(next++);
-    if (token.size() <= prefixLength || token.at(prefixLength) != QLatin1Char('"'))
-        return token.mid(prefixLength);
-    QString value = token.mid(prefixLength + 1);
-    while (next < tokens.size() && !value.endsWith(QLatin1Char('"'))) {
-        value += QLatin1Char(' ');
-        value += tokens.at(next++);
-    }
-    if (value.endsWith(QLatin1Char('"')))
-        value.chop(1);
-    return value;
-}
-
 } // namespace
 
 OptionState parseOptionLine(const QString &line)
@@ -73,12 +55,12 @@ OptionState parseOptionLine(const QString &line)
     const QStringList tokens = splitTokens(line);
     for (qsizetype i = 0; i < tokens.size();) {
         const QString &token = tokens.at(i);
-        if (token.startsWith(Token::staticDirectory)) {
-            state.staticFileDirectory = readValue(tokens, i, Token::staticDirectory.size());
-        } else if (token.startsWith(Token::secondStaticDirectory)) {
-            state.staticFileDirectory = readValue(tokens, i, Token::secondStaticDirectory.size());
-        } else if (token.startsWith(Token::link)) {
-            state.linkFile = readValue(tokens, i, Token::link.size());
+        if (const qsizetype prefixLength = valuePrefixLength(token)) {
+            ValueSpan span = readValue(tokens, i, prefixLength);
+            QString &field = token.startsWith(Token::link) ? state.linkFile
+                                                           : state.staticFileDirectory;
+            field = std::move(span.value);
+            i = span.end;
         } else {
             if (!applyExactToken(token, state) && !applyDump(token, state))
                 otherOptions.append(token);
