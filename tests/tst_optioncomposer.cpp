@@ -91,6 +91,21 @@ void tst_OptionComposer::compose_data()
     QTest::newRow("static-lone-quote-becomes-three")
             << stateWith([](S s) { s.staticFileDirectory = "\""; }) << cpp
             << "-noproc -nocall -noblock -nocond -pass -fdcdir=\"\"\" -tsfdir=\"\"\" " << false;
+    QTest::newRow("link-two-quotes-kept")
+            << stateWith([](S s) { s.linkFile = "\"\""; }) << c
+            << "-noproc -nocall -noblock -nocond -pass -link=\"\"\"\" " << false;
+    QTest::newRow("link-double-quotes-at-ends-kept")
+            << stateWith([](S s) { s.linkFile = "a\"\""; }) << c
+            << "-noproc -nocall -noblock -nocond -pass -link=\"a\"\"\" " << false;
+    QTest::newRow("link-one-and-two-quotes")
+            << stateWith([](S s) { s.linkFile = "\"a\"\""; }) << c
+            << "-noproc -nocall -noblock -nocond -pass -link=\"a\"\"\" " << false;
+    QTest::newRow("other-option-not-dashed-into-a-token")
+            << stateWith([](S s) { s.otherOptions = "proc -x"; }) << c
+            << "-noproc -nocall -noblock -nocond -pass proc -x " << false;
+    QTest::newRow("other-option-not-dashed-into-a-prefix")
+            << stateWith([](S s) { s.otherOptions = "link=a"; }) << c
+            << "-noproc -nocall -noblock -nocond -pass link=a " << false;
     QTest::newRow("other-options-gain-dash")
             << stateWith([](S s) { s.otherOptions = "DFOO -DBAR"; }) << c
             << "-noproc -nocall -noblock -nocond -pass -DFOO -DBAR " << false;

@@ -2,6 +2,7 @@
 // unchanged after Apply and a fresh start on the same files.
 #include "dialog/mirlocl.h"
 #include "options/optionline.h"
+#include "options/optionparser.h"
 #include "options/optionsfile.h"
 #include "options/vocabulary.h"
 
@@ -71,34 +72,14 @@ private:
     std::mt19937 m_random;
 };
 
-template <typename Table>
-bool isTokenOf(const Table &table, const QString &piece)
-{
-    for (const auto &entry : table) {
-        if (piece == entry.token)
-            return true;
-    }
-    return false;
-}
-
-bool isVocabulary(const QString &piece)
-{
-    if (isTokenOf(functionTokens, piece) || isTokenOf(callTokens, piece)
-        || isTokenOf(blockTokens, piece) || isTokenOf(conditionTokens, piece)
-        || isTokenOf(modeTokens, piece) || isTokenOf(flagTokens, piece))
-        return true;
-    for (const auto &entry : dumpPrefixes) {
-        if (piece.startsWith(entry.token))
-            return true;
-    }
-    return valuePrefixLength(piece) > 0;
-}
-
 bool quotedValueSurvives(const QString &text)
 {
     if (text == "\"")
         return true; // written as three quotes
-    if (text.startsWith('"') || text.endsWith('"'))
+    const auto oneQuoteAt = [&](qsizetype at, qsizetype next) {
+        return text.at(at) == '"' && (next < 0 || next >= text.size() || text.at(next) != '"');
+    };
+    if (!text.isEmpty() && (oneQuoteAt(0, 1) || oneQuoteAt(text.size() - 1, text.size() - 2)))
         return false;
     const QStringList pieces = text.split(' ');
     for (qsizetype i = 0; i + 1 < pieces.size(); ++i) {
@@ -122,15 +103,16 @@ QString whyLineCannotCarry(const OptionState &s)
     }
     for (const QString &text : {s.linkFile, s.staticFileDirectory}) {
         if (!quotedValueSurvives(text))
-            return "quotes at either end of a value, or a word ending in a quote inside "
-                   "it, are read as the value's own quotes";
+            return "a single quote at either end of a value, or a word ending in a quote "
+                   "inside it, is read as the value's own quote";
     }
-    if (!s.otherOptions.isEmpty() && !s.otherOptions.startsWith('-'))
+    if (!s.otherOptions.isEmpty() && !s.otherOptions.startsWith('-')
+        && !isOptionToken('-' + s.otherOptions.section(' ', 0, 0)))
         return "other options gain a leading dash";
     if (s.otherOptions.endsWith(' '))
         return "a trailing space of the other options is a separator";
     for (const QString &piece : s.otherOptions.split(' ', Qt::SkipEmptyParts)) {
-        if (isVocabulary(piece))
+        if (isOptionToken(piece))
             return "an other option that is an option token is read as that option";
     }
     return {};

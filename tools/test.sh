@@ -6,6 +6,29 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_packages
 build_and_install
 
+# A bounded fuzzing run of the option line when clang can build it
+# (VIMBRACL_FUZZ_SECONDS=0 skips it). A finding lands in build-fuzz/artifacts;
+# once it is fixed, keep it in tests/fuzz/corpus, which the suite replays.
+fuzz_option_line() {
+    local seconds=${VIMBRACL_FUZZ_SECONDS:-60} dir="$ROOT/build-fuzz"
+    [ "$seconds" -gt 0 ] || return 0
+    command -v clang++ >/dev/null || return 0
+    compgen -G '/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a' >/dev/null || return 0
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DVIMBRACL_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$dir" --target fuzz_option_line --parallel "$(nproc)" >/dev/null
+    mkdir -p "$dir/corpus" "$dir/artifacts"
+    echo "Fuzzing the option line for $seconds s"
+    if ! "$dir/tests/fuzz/fuzz_option_line" -max_total_time="$seconds" -print_final_stats=1 \
+            -artifact_prefix="$dir/artifacts/" "$dir/corpus" "$ROOT/tests/fuzz/corpus" 2>"$dir/fuzz.log"; then
+        tail -40 "$dir/fuzz.log"
+        echo "error: the fuzzer found a fault; the input is in $dir/artifacts" >&2
+        exit 1
+    fi
+    grep -E '^Done' "$dir/fuzz.log"
+}
+
+fuzz_option_line
+
 if [ -n "${DISPLAY:-}" ]; then
     ctest --test-dir "$BUILD" --output-on-failure "$@"
 else

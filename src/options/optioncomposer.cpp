@@ -1,5 +1,6 @@
 #include "options/optioncomposer.h"
 
+#include "options/optionparser.h"
 #include "options/vocabulary.h"
 
 namespace {
@@ -23,11 +24,30 @@ void appendQuotedValue(QString &line, QLatin1StringView prefix, const QString &t
         appendToken(line, QString(prefix + quoteValue(text)));
 }
 
+qsizetype leadingQuotes(const QString &text)
+{
+    qsizetype count = 0;
+    while (count < text.size() && text.at(count) == QLatin1Char('"'))
+        ++count;
+    return count;
+}
+
+qsizetype trailingQuotes(const QString &text)
+{
+    qsizetype count = 0;
+    while (count < text.size() && text.at(text.size() - 1 - count) == QLatin1Char('"'))
+        ++count;
+    return count;
+}
+
 void appendOtherOptions(QString &line, const QString &otherOptions)
 {
     if (otherOptions.isEmpty())
         return;
-    if (!otherOptions.startsWith(QLatin1Char('-')))
+    // The first option typed without its dash gains one, unless the dash
+    // would turn it into one of the dialog's own options.
+    const QString dashed = QLatin1Char('-') + otherOptions.section(QLatin1Char(' '), 0, 0);
+    if (!otherOptions.startsWith(QLatin1Char('-')) && !isOptionToken(dashed))
         line += QLatin1Char('-');
     line += otherOptions;
     line += QLatin1Char(' ');
@@ -42,12 +62,16 @@ QString quoteValue(const QString &text)
     // rest of the line; three quotes read back as the one.
     if (text == QString(quote))
         return QStringLiteral("\"\"\"");
+    // A single quote at an end is the quote the user typed around the value.
+    // Two or more belong to the value: they stay inside a new pair, so that
+    // a save does not lose one of them each time.
+    const qsizetype begin = leadingQuotes(text) == 1 ? 1 : 0;
+    const qsizetype end = trailingQuotes(text) == 1 ? text.size() - 1 : text.size();
     QString quoted;
-    if (!text.startsWith(quote))
-        quoted += quote;
-    quoted += text;
-    if (!text.endsWith(quote))
-        quoted += quote;
+    quoted.reserve(end - begin + 2);
+    quoted += quote;
+    quoted += QStringView(text).mid(begin, end - begin);
+    quoted += quote;
     return quoted;
 }
 

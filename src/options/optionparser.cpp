@@ -70,3 +70,10 @@ OptionState parseOptionLine(const QString &line)
     state.otherOptions = otherOptions.join(QLatin1Char(' '));
     return state;
 }
+
+bool isOptionToken(const QString &token)
+{
+    OptionState scratch;
+    return valuePrefixLength(token) > 0 || applyExactToken(token, scratch)
+            || applyDump(token, scratch);
+}
