@@ -64,6 +64,7 @@ private Q_SLOTS:
     void loadsIntoWidgets();
     void savesWhatWasClicked_data();
     void savesWhatWasClicked();
+    void longTextsSurviveApply();
     void toggleGreysExactlyTheOptionWidgets();
     void toggleTwiceRestoresEverything();
     void disableThenCancelWritesNothing();
@@ -292,6 +293,22 @@ void tst_MirloCL::savesWhatWasClicked()
     QCOMPARE(f.active(), QByteArray("1"));
     QVERIFY(boxes.messages.isEmpty());
     QVERIFY(f.dialog->isVisible());
+}
+
+void tst_MirloCL::longTextsSurviveApply()
+{
+    // Longer than the 32767 characters a line edit holds by default.
+    QByteArray other;
+    for (int i = 0; i < 10000; ++i)
+        other += " -Dopt_" + QByteArray::number(i).rightJustified(4, '0') + "=1";
+    const QByteArray link = QByteArray(40000, 'l');
+    const QByteArray line = "-proc -nocall -noblock -nocond -count -link=\"" + link + "\"" + other + ' ';
+
+    DialogFixture f;
+    f.open(line, "1");
+    QCOMPARE(f.widget<QLineEdit>("txtOther")->text().size(), other.size() - 1);
+    f.click("btApply");
+    QCOMPARE(f.options(), line);
 }
 
 void tst_MirloCL::toggleGreysExactlyTheOptionWidgets()

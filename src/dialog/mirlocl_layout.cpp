@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <limits>
+
 namespace {
 
 template <typename Widget>
@@ -20,6 +22,15 @@ Widget *place(QWidget *parent, const char *name, const QRect &geometry)
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(geometry);
     return widget;
+}
+
+// A line edit holds at most 32767 characters unless told otherwise, and
+// would silently cut a longer option line.
+QLineEdit *lineEdit(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *edit = place<QLineEdit>(parent, name, geometry);
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    return edit;
 }
 
 QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QRect &geometry)
@@ -97,7 +108,7 @@ void MirloCL::createAdaOptions()
                                             tr("Ada 83 Restrictions"), {15, 20, 140, 18});
     lblLinkFile = place<QLabel>(gbAdaOptions, "lblLinkFile", {15, 40, 56, 13});
     lblLinkFile->setText(tr("Link File :"));
-    txtLinkFile = place<QLineEdit>(gbAdaOptions, "txtLinkFile", {10, 58, 197, 20});
+    txtLinkFile = lineEdit(gbAdaOptions, "txtLinkFile", {10, 58, 197, 20});
     btLinkFile = button<QPushButton>(gbAdaOptions, "btLinkFile", tr("..."), {218, 58, 40, 20});
 }
 
@@ -171,7 +182,7 @@ void MirloCL::createStaticFileDirectory()
     gbStaticFileDirectory = frame(this, "gbStaticFileDirectory", tr("Static File Directory"),
                                   {220, 340, 360, 55});
     txtStaticFileDirectory =
-            place<QLineEdit>(gbStaticFileDirectory, "txtStaticFileDirectory", {10, 20, 290, 20});
+            lineEdit(gbStaticFileDirectory, "txtStaticFileDirectory", {10, 20, 290, 20});
     btStaticFileDirectory = button<QPushButton>(gbStaticFileDirectory, "btStaticFileDirectory",
                                                 tr("..."), {310, 20, 40, 20});
 }
@@ -193,14 +204,14 @@ void MirloCL::createFunctionDump()
     rbFunctionDump_before_return =
             button<QRadioButton>(bgFunctionDump, "rbFunctionDump_before_return",
                                  tr("Before Return"), {10, 75, 130, 18});
-    txtFunctionDump = place<QLineEdit>(bgFunctionDump, "txtFunctionDump", {10, 100, 155, 20});
+    txtFunctionDump = lineEdit(bgFunctionDump, "txtFunctionDump", {10, 100, 155, 20});
     txtFunctionDump->setFocusPolicy(Qt::StrongFocus);
 }
 
 void MirloCL::createOtherOptions()
 {
     gbOther = frame(this, "gbOther", tr("Other Options"), {10, 400, 570, 45});
-    txtOther = place<QLineEdit>(gbOther, "txtOther", {10, 15, 550, 20});
+    txtOther = lineEdit(gbOther, "txtOther", {10, 15, 550, 20});
 }
 
 void MirloCL::setTabOrder()
