@@ -5,7 +5,7 @@
 #include <cctype>
 #include <limits>
 
-QStringList splitTokens(const QString &line)
+QList<QStringView> splitTokens(QStringView line)
 {
     return line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
@@ -19,23 +19,29 @@ QString stripPassTokens(const QString &line)
 {
     if (!line.contains(Token::pass))
         return line;
-    const QStringList tokens = splitTokens(line);
-    QStringList kept;
+    const QList<QStringView> tokens = splitTokens(line);
+    QString kept;
+    kept.reserve(line.size());
+    const auto keep = [&kept](QStringView token) {
+        if (!kept.isEmpty())
+            kept += QLatin1Char(' ');
+        kept += token;
+    };
     for (qsizetype i = 0; i < tokens.size();) {
         if (const qsizetype prefixLength = valuePrefixLength(tokens.at(i))) {
             const qsizetype end = readValue(tokens, i, prefixLength).end;
-            kept.append(tokens.mid(i, end - i));
-            i = end;
+            for (; i < end; ++i)
+                keep(tokens.at(i));
         } else {
             if (tokens.at(i) != Token::pass)
-                kept.append(tokens.at(i));
+                keep(tokens.at(i));
             ++i;
         }
     }
-    return kept.join(QLatin1Char(' '));
+    return kept;
 }
 
-qsizetype valuePrefixLength(const QString &token)
+qsizetype valuePrefixLength(QStringView token)
 {
     for (const QLatin1StringView prefix :
          {Token::staticDirectory, Token::secondStaticDirectory, Token::link}) {
@@ -45,14 +51,14 @@ qsizetype valuePrefixLength(const QString &token)
     return 0;
 }
 
-ValueSpan readValue(const QStringList &tokens, qsizetype at, qsizetype prefixLength)
+ValueSpan readValue(const QList<QStringView> &tokens, qsizetype at, qsizetype prefixLength)
 {
     const QLatin1Char quote('"');
-    const QString &token = tokens.at(at);
+    const QStringView token = tokens.at(at);
     qsizetype next = at + 1;
     if (token.size() <= prefixLength || token.at(prefixLength) != quote)
-        return {token.mid(prefixLength), next};
-    QString value = token.mid(prefixLength + 1);
+        return {token.mid(prefixLength).toString(), next};
+    QString value = token.mid(prefixLength + 1).toString();
     while (next < tokens.size() && !value.endsWith(quote)) {
         value += QLatin1Char(' ');
         value += tokens.at(next++);

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
-#include <QStringList>
+#include <QStringView>
 
 #include <optional>
 
-// Only U+0020 separates tokens; runs of spaces count as one separator.
-QStringList splitTokens(const QString &line);
+// Only U+0020 separates tokens; runs of spaces count as one separator. The
+// tokens are views into `line`, which must outlive them.
+QList<QStringView> splitTokens(QStringView line);
 
 // Pass mode is never stored: it is implied by a line that mentions neither
 // "-compact" nor "-count", even inside a longer token.
@@ -20,7 +22,7 @@ QString stripPassTokens(const QString &line);
 
 // The length of the value prefix ("-link=", "-fdcdir=", "-tsfdir=") that the
 // token starts with, or 0.
-qsizetype valuePrefixLength(const QString &token);
+qsizetype valuePrefixLength(QStringView token);
 
 struct ValueSpan
 {
@@ -32,7 +34,7 @@ struct ValueSpan
 // begins with a double quote runs up to the first token that ends with one;
 // the quotes are not part of it. A value that is never closed keeps all the
 // tokens it took in.
-ValueSpan readValue(const QStringList &tokens, qsizetype at, qsizetype prefixLength);
+ValueSpan readValue(const QList<QStringView> &tokens, qsizetype at, qsizetype prefixLength);
 
 // The activation file lives beside the options file.
 QString activationPathFor(const QString &optionsPath);

@@ -51,10 +51,10 @@ bool applyDump(QStringView token, OptionState &state)
 OptionState parseOptionLine(const QString &line)
 {
     OptionState state;
-    QStringList otherOptions;
-    const QStringList tokens = splitTokens(line);
+    QString &otherOptions = state.otherOptions;
+    const QList<QStringView> tokens = splitTokens(line);
     for (qsizetype i = 0; i < tokens.size();) {
-        const QString &token = tokens.at(i);
+        const QStringView token = tokens.at(i);
         if (const qsizetype prefixLength = valuePrefixLength(token)) {
             ValueSpan span = readValue(tokens, i, prefixLength);
             QString &field = token.startsWith(Token::link) ? state.linkFile
@@ -62,16 +62,18 @@ OptionState parseOptionLine(const QString &line)
             field = std::move(span.value);
             i = span.end;
         } else {
-            if (!applyExactToken(token, state) && !applyDump(token, state))
-                otherOptions.append(token);
+            if (!applyExactToken(token, state) && !applyDump(token, state)) {
+                if (!otherOptions.isEmpty())
+                    otherOptions += QLatin1Char(' ');
+                otherOptions += token;
+            }
             ++i;
         }
     }
-    state.otherOptions = otherOptions.join(QLatin1Char(' '));
     return state;
 }
 
-bool isOptionToken(const QString &token)
+bool isOptionToken(QStringView token)
 {
     OptionState scratch;
     return valuePrefixLength(token) > 0 || applyExactToken(token, scratch)

@@ -9,4 +9,4 @@ OptionState parseOptionLine(const QString &line);
 
 // Whether the token is one of the dialog's own options: a token of the
 // vocabulary or one that starts with a value or dump prefix.
-bool isOptionToken(const QString &token);
+bool isOptionToken(QStringView token);

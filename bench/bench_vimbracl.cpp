@@ -1,0 +1,23 @@
+// The real program, quitting after its first paint.
+#include "firstpaintquitter.h"
+
+#include "app/program.h"
+#include "app/widgetprompter.h"
+#include "dialog/dialoglook.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    applyFixedLayoutLook(application);
+    WidgetPrompter widgetPrompter;
+    setPrompter(&widgetPrompter);
+    FirstPaintQuitter quitter;
+    application.installEventFilter(&quitter);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return runProgram(application, arguments, QDir::currentPath());
+}
