@@ -16,8 +16,6 @@ int main(int argc, char *argv[])
     setPrompter(&widgetPrompter);
     FirstPaintQuitter quitter;
     application.installEventFilter(&quitter);
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return runProgram(application, arguments, QDir::currentPath());
+    return runProgram(application, programArguments(argc, argv),
+                      QDir::toNativeSeparators(QDir::currentPath()));
 }

@@ -5,19 +5,6 @@
 #include <QApplication>
 #include <QDir>
 
-namespace {
-
-// QApplication has already taken its own options out of argv.
-QStringList programArguments(int argc, char *argv[])
-{
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);

@@ -7,6 +7,14 @@
 
 #include <QApplication>
 
+QStringList programArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
 int runProgram(QApplication &application, const QStringList &arguments,
                const QString &workingDirectory)
 {
