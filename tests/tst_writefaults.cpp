@@ -30,6 +30,7 @@ private Q_SLOTS:
     void onApply();
     void atStartUp_data();
     void atStartUp();
+    void nameRefusedBySystem();
 };
 
 void tst_WriteFaults::onApply_data()
@@ -114,6 +115,23 @@ void tst_WriteFaults::atStartUp()
     QCOMPARE(readBytes(path), QByteArray("  -proc  -nocall "));
     QCOMPARE(entriesOf(dir.path()),
              boxes.size() == 2 ? QStringList{"proj.opt"} : QStringList({"proj.opt", "proj.opt_act"}));
+}
+
+// The bytes reach a temporary file, but the system refuses the final name
+// (longer than a file name may be), so the commit fails: nothing appears.
+void tst_WriteFaults::nameRefusedBySystem()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString(300, 'n'));
+    const QStringList onceOver = {created(path), created(path + "_act")};
+
+    RecordingPrompter recorded;
+    OptionsFile store(path);
+    MirloCL dialog(store, Language::C);
+    QCOMPARE(recorded.texts(), onceOver + onceOver); // the store, then the dialog's reload
+    dialog.action();
+    QCOMPARE(recorded.texts(), onceOver + onceOver + onceOver);
+    QCOMPARE(entriesOf(dir.path()), QStringList());
 }
 
 QTEST_MAIN(tst_WriteFaults)
