@@ -80,15 +80,12 @@ private:
     void verifyActivation(const DialogFixture &f, bool on);
 };
 
+// No test may leave a window open behind it.
 void tst_MirloCL::cleanup()
 {
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() || [] {
-        for (const QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->isVisible())
-                return false;
-        }
-        return true;
-    }());
+    const auto windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.cbegin(), windows.cend(),
+                         [](const QWidget *w) { return w->isVisible(); }));
 }
 
 void tst_MirloCL::verifyActivation(const DialogFixture &f, bool on)
