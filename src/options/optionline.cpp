@@ -22,19 +22,13 @@ QString stripPassTokens(const QString &line)
     const QList<QStringView> tokens = splitTokens(line);
     QString kept;
     kept.reserve(line.size());
-    const auto keep = [&kept](QStringView token) {
-        if (!kept.isEmpty())
-            kept += QLatin1Char(' ');
-        kept += token;
-    };
     for (qsizetype i = 0; i < tokens.size();) {
         if (const qsizetype prefixLength = valuePrefixLength(tokens.at(i))) {
-            const qsizetype end = readValue(tokens, i, prefixLength).end;
-            for (; i < end; ++i)
-                keep(tokens.at(i));
+            for (const qsizetype end = valueEnd(tokens, i, prefixLength); i < end; ++i)
+                appendSeparated(kept, tokens.at(i));
         } else {
             if (tokens.at(i) != Token::pass)
-                keep(tokens.at(i));
+                appendSeparated(kept, tokens.at(i));
             ++i;
         }
     }
@@ -51,21 +45,51 @@ qsizetype valuePrefixLength(QStringView token)
     return 0;
 }
 
+namespace {
+
+constexpr QLatin1Char quote('"');
+
+bool opensQuote(QStringView token, qsizetype prefixLength)
+{
+    return token.size() > prefixLength && token.at(prefixLength) == quote;
+}
+
+} // namespace
+
+qsizetype valueEnd(const QList<QStringView> &tokens, qsizetype at, qsizetype prefixLength)
+{
+    qsizetype next = at + 1;
+    if (!opensQuote(tokens.at(at), prefixLength)
+        || tokens.at(at).mid(prefixLength + 1).endsWith(quote))
+        return next;
+    // Tokens are never empty, so the value ends in a quote exactly when the
+    // last token it took in does.
+    while (next < tokens.size() && !tokens.at(next++).endsWith(quote)) {
+    }
+    return next;
+}
+
 ValueSpan readValue(const QList<QStringView> &tokens, qsizetype at, qsizetype prefixLength)
 {
-    const QLatin1Char quote('"');
     const QStringView token = tokens.at(at);
-    qsizetype next = at + 1;
-    if (token.size() <= prefixLength || token.at(prefixLength) != quote)
-        return {token.mid(prefixLength).toString(), next};
+    const qsizetype end = valueEnd(tokens, at, prefixLength);
+    if (!opensQuote(token, prefixLength))
+        return {token.mid(prefixLength).toString(), end};
     QString value = token.mid(prefixLength + 1).toString();
-    while (next < tokens.size() && !value.endsWith(quote)) {
+    for (qsizetype next = at + 1; next < end; ++next) {
         value += QLatin1Char(' ');
-        value += tokens.at(next++);
+        value += tokens.at(next);
     }
     if (value.endsWith(quote))
         value.chop(1);
-    return {value, next};
+    return {value, end};
+}
+
+void appendSeparated(QString &list, QStringView token)
+{
+    if (!list.isEmpty())
+        list += QLatin1Char(' ');
+    list += token;
 }
 
 QString activationPathFor(const QString &optionsPath)

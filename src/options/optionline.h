@@ -30,11 +30,19 @@ struct ValueSpan
     qsizetype end; // the first token after the value
 };
 
+// The first token after the value that starts in tokens[at] after its
+// prefix: the next token, or for a quoted value the one after the token that
+// closes it (the end of the line when it is never closed).
+qsizetype valueEnd(const QList<QStringView> &tokens, qsizetype at, qsizetype prefixLength);
+
 // Reads the value that starts in tokens[at] after its prefix. A value that
 // begins with a double quote runs up to the first token that ends with one;
 // the quotes are not part of it. A value that is never closed keeps all the
 // tokens it took in.
 ValueSpan readValue(const QList<QStringView> &tokens, qsizetype at, qsizetype prefixLength);
+
+// Appends a token to a space-separated list.
+void appendSeparated(QString &list, QStringView token);
 
 // The activation file lives beside the options file.
 QString activationPathFor(const QString &optionsPath);

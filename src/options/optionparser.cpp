@@ -51,7 +51,6 @@ bool applyDump(QStringView token, OptionState &state)
 OptionState parseOptionLine(const QString &line)
 {
     OptionState state;
-    QString &otherOptions = state.otherOptions;
     const QList<QStringView> tokens = splitTokens(line);
     for (qsizetype i = 0; i < tokens.size();) {
         const QStringView token = tokens.at(i);
@@ -62,11 +61,8 @@ OptionState parseOptionLine(const QString &line)
             field = std::move(span.value);
             i = span.end;
         } else {
-            if (!applyExactToken(token, state) && !applyDump(token, state)) {
-                if (!otherOptions.isEmpty())
-                    otherOptions += QLatin1Char(' ');
-                otherOptions += token;
-            }
+            if (!applyExactToken(token, state) && !applyDump(token, state))
+                appendSeparated(state.otherOptions, token);
             ++i;
         }
     }
