@@ -74,6 +74,8 @@ private:
     RadioChoices<ConditionCoverage> conditionChoices() const;
     RadioChoices<InstrumentationMode> modeChoices() const;
     RadioChoices<FunctionDump> dumpChoices() const;
+    QList<std::pair<QCheckBox *, bool OptionState::*>> checkBoxFields() const;
+    QList<std::pair<QLineEdit *, QString OptionState::*>> lineEditFields() const;
 
     OptionsFile &m_store;
     const Language m_language;

@@ -1,5 +1,9 @@
-// Which radio button stands for which choice, for loading and composing alike.
+// Which widget stands for which part of the state, for loading and composing
+// alike.
 #include "dialog/mirlocl.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
 
 auto MirloCL::functionChoices() const -> RadioChoices<FunctionCoverage>
 {
@@ -42,4 +46,21 @@ auto MirloCL::dumpChoices() const -> RadioChoices<FunctionDump>
             {rbFunctionDump_before_call, FunctionDump::BeforeCall},
             {rbFunctionDump_after_call, FunctionDump::AfterCall},
             {rbFunctionDump_before_return, FunctionDump::BeforeReturn}};
+}
+
+auto MirloCL::checkBoxFields() const -> QList<std::pair<QCheckBox *, bool OptionState::*>>
+{
+    return {{cbTernaryCoverage, &OptionState::noTernary},
+            {cbAda83Restrictions, &OptionState::ada83},
+            {cbRuntimeTrace, &OptionState::runtimeTrace},
+            {cbMemoryProfiling, &OptionState::memoryProfiling},
+            {cbPerformanceProfiling, &OptionState::performanceProfiling}};
+}
+
+auto MirloCL::lineEditFields() const -> QList<std::pair<QLineEdit *, QString OptionState::*>>
+{
+    return {{txtFunctionDump, &OptionState::dumpFunction},
+            {txtLinkFile, &OptionState::linkFile},
+            {txtStaticFileDirectory, &OptionState::staticFileDirectory},
+            {txtOther, &OptionState::otherOptions}};
 }

@@ -38,14 +38,9 @@ OptionState MirloCL::currentState() const
     state.conditions = checkedChoice(conditionChoices());
     state.mode = checkedChoice(modeChoices());
     state.dump = checkedChoice(dumpChoices());
-    state.noTernary = cbTernaryCoverage->isChecked();
-    state.ada83 = cbAda83Restrictions->isChecked();
-    state.runtimeTrace = cbRuntimeTrace->isChecked();
-    state.memoryProfiling = cbMemoryProfiling->isChecked();
-    state.performanceProfiling = cbPerformanceProfiling->isChecked();
-    state.dumpFunction = txtFunctionDump->text();
-    state.linkFile = txtLinkFile->text();
-    state.staticFileDirectory = txtStaticFileDirectory->text();
-    state.otherOptions = txtOther->text();
+    for (const auto &[checkBox, field] : checkBoxFields())
+        state.*field = checkBox->isChecked();
+    for (const auto &[lineEdit, field] : lineEditFields())
+        state.*field = lineEdit->text();
     return state;
 }

@@ -22,13 +22,8 @@ void MirloCL::showState(const OptionState &state)
     checkChoice(conditionChoices(), state.conditions);
     checkChoice(modeChoices(), state.mode);
     checkChoice(dumpChoices(), state.dump);
-    cbTernaryCoverage->setChecked(state.noTernary);
-    cbAda83Restrictions->setChecked(state.ada83);
-    cbRuntimeTrace->setChecked(state.runtimeTrace);
-    cbMemoryProfiling->setChecked(state.memoryProfiling);
-    cbPerformanceProfiling->setChecked(state.performanceProfiling);
-    txtFunctionDump->setText(state.dumpFunction);
-    txtLinkFile->setText(state.linkFile);
-    txtStaticFileDirectory->setText(state.staticFileDirectory);
-    txtOther->setText(state.otherOptions);
+    for (const auto &[checkBox, field] : checkBoxFields())
+        checkBox->setChecked(state.*field);
+    for (const auto &[lineEdit, field] : lineEditFields())
+        lineEdit->setText(state.*field);
 }
