@@ -6,7 +6,6 @@
 #include "dialog/dialoglook.h"
 
 #include <QApplication>
-#include <QDir>
 
 int main(int argc, char *argv[])
 {
@@ -16,6 +15,5 @@ int main(int argc, char *argv[])
     setPrompter(&widgetPrompter);
     FirstPaintQuitter quitter;
     application.installEventFilter(&quitter);
-    return runProgram(application, programArguments(argc, argv),
-                      QDir::toNativeSeparators(QDir::currentPath()));
+    return runProgram(application, programInput(argc, argv));
 }

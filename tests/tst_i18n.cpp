@@ -78,7 +78,7 @@ void tst_I18n::startRefusedWithoutInstallation()
         qputenv("VIMBRADIR", vimbradir.replace("INSTALLATION", installation.toLocal8Bit()));
 
     RecordingPrompter boxes;
-    const int exitCode = runProgram(*qApp, {"-c++", "proj.opt"}, m_project->path());
+    const int exitCode = runProgram(*qApp, {{"-c++", "proj.opt"}, m_project->path(), {}});
 
     QCOMPARE(exitCode, -1);
     QCOMPARE(boxes.messages.size(), 1);

@@ -205,5 +205,20 @@ For more informations, please refer to the Coverage reference manual.</source>
         <translation>Dump-Option: Der Name der Funktion fehlt.
 Weitere Informationen finden Sie im Referenzhandbuch zur Codeabdeckung.</translation>
     </message>
+    <message>
+        <source>Unable to read the file &quot;%1&quot;</source>
+        <comment>%1 is the file name</comment>
+        <translation>Die Datei „%1“ kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Error in Command Line : the file name &quot;%1&quot; is not valid in the system&apos;s character encoding</source>
+        <comment>%1 is the file name, with the characters that cannot be shown replaced</comment>
+        <translation>Fehler in der Befehlszeile: Der Dateiname „%1“ ist in der Zeichenkodierung des Systems nicht gültig</translation>
+    </message>
+    <message>
+        <source>Error in Command Line : the current directory cannot be found, so the relative file name &quot;%1&quot; cannot be used</source>
+        <comment>%1 is the file name</comment>
+        <translation>Fehler in der Befehlszeile: Das aktuelle Verzeichnis ist nicht auffindbar, daher kann der relative Dateiname „%1“ nicht verwendet werden</translation>
+    </message>
 </context>
 </TS>

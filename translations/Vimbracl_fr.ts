@@ -205,5 +205,20 @@ For more informations, please refer to the Coverage reference manual.</source>
         <translation>Option de vidage : le nom de la fonction n&apos;est pas indiqué.
 Pour plus d&apos;informations, consultez le manuel de référence de la couverture.</translation>
     </message>
+    <message>
+        <source>Unable to read the file &quot;%1&quot;</source>
+        <comment>%1 is the file name</comment>
+        <translation>Impossible de lire le fichier « %1 »</translation>
+    </message>
+    <message>
+        <source>Error in Command Line : the file name &quot;%1&quot; is not valid in the system&apos;s character encoding</source>
+        <comment>%1 is the file name, with the characters that cannot be shown replaced</comment>
+        <translation>Erreur dans la ligne de commande : le nom de fichier « %1 » n’est pas valide dans le codage de caractères du système</translation>
+    </message>
+    <message>
+        <source>Error in Command Line : the current directory cannot be found, so the relative file name &quot;%1&quot; cannot be used</source>
+        <comment>%1 is the file name</comment>
+        <translation>Erreur dans la ligne de commande : le répertoire courant est introuvable, le nom de fichier relatif « %1 » ne peut donc pas être utilisé</translation>
+    </message>
 </context>
 </TS>

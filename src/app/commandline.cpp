@@ -48,6 +48,11 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
         commandLine.error = true;
         return commandLine;
     }
+    if (workingDirectory.isEmpty() && !isAbsolute(commandLine.fileName, nativePathStyle)) {
+        showError(noWorkingDirectoryMessage(commandLine.fileName));
+        commandLine.error = true;
+        return commandLine;
+    }
     commandLine.fileName = absoluteFileName(commandLine.fileName, workingDirectory);
     return commandLine;
 }

@@ -29,6 +29,6 @@ QString absoluteFileName(const QString &name, const QString &workingDirectory,
                          PathStyle style = nativePathStyle);
 
 // `arguments` are the program's arguments after its name. The last file name
-// and the last language switch win. Without a file name the error box is
-// shown and `error` is set.
+// and the last language switch win. Without a file name, or with a relative
+// one and no working directory, the error box is shown and `error` is set.
 CommandLine parseCommandLine(const QStringList &arguments, const QString &workingDirectory);

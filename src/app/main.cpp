@@ -3,14 +3,19 @@
 #include "dialog/dialoglook.h"
 
 #include <QApplication>
-#include <QDir>
+
+#include <csignal>
 
 int main(int argc, char *argv[])
 {
+#ifdef SIGXFSZ
+    // A file-size limit then fails the write, which is reported, instead of
+    // ending the process silently.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication application(argc, argv);
     applyFixedLayoutLook(application);
     WidgetPrompter widgetPrompter;
     setPrompter(&widgetPrompter);
-    return runProgram(application, programArguments(argc, argv),
-                      QDir::toNativeSeparators(QDir::currentPath()));
+    return runProgram(application, programInput(argc, argv));
 }

@@ -3,24 +3,41 @@
 #include "app/commandline.h"
 #include "dialog/mirlocl.h"
 #include "i18n/i18nutil.h"
+#include "options/messages.h"
 #include "options/optionsfile.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
-QStringList programArguments(int argc, char *argv[])
+ProgramInput programInput(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
+    ProgramInput input;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        input.arguments.append(QFile::decodeName(bytes));
+        // Decoded with replacement characters, it would name another file.
+        if (QFile::encodeName(input.arguments.last()) != bytes)
+            input.undecodable.append(input.arguments.last());
+    }
+    // A directory that is gone, or whose name does not decode, must not turn
+    // a relative name into some other file.
+    const QString current = QDir::currentPath();
+    if (QFileInfo(current).isDir())
+        input.workingDirectory = QDir::toNativeSeparators(current);
+    return input;
 }
 
-int runProgram(QApplication &application, const QStringList &arguments,
-               const QString &workingDirectory)
+int runProgram(QApplication &application, const ProgramInput &input)
 {
     if (!installTranslators(application, {QStringLiteral("Vimbracl_")}))
         return -1;
-    const CommandLine commandLine = parseCommandLine(arguments, workingDirectory);
+    if (!input.undecodable.isEmpty()) {
+        showError(undecodableFileNameMessage(input.undecodable.constFirst()));
+        return -1;
+    }
+    const CommandLine commandLine = parseCommandLine(input.arguments, input.workingDirectory);
     if (commandLine.error)
         return -1;
 

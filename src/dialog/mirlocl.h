@@ -30,7 +30,8 @@ public:
 
     // The state the next click on the Disable/Enable button applies.
     bool nextToggleEnables() const { return pendingEnable; }
-    // Whether the last save wrote a dump option without its function name.
+    // Whether the last save wrote a dump option without its function name,
+    // or could not write a file.
     bool lastActionFailed() const { return actionFailed; }
 
     // The options as the widgets show them, and the reverse.

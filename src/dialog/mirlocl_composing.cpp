@@ -19,7 +19,10 @@ void MirloCL::action()
         showWarning(missingDumpFunctionMessage());
     }
     m_store.setOptions(composed.line);
-    m_store.save();
+    // OK must not close over a save that failed: the user can mend the
+    // cause and press OK again, or cancel.
+    if (!m_store.save())
+        actionFailed = true;
 }
 
 void MirloCL::actionAndQuit()

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTranslator>
 
@@ -26,9 +27,17 @@ QString translationDirectory(const QString &installation)
 bool installTranslators(QCoreApplication &application, const QStringList &prefixes,
                         const QString &localeName)
 {
-    const QString installation = qEnvironmentVariable("VIMBRADIR");
+    const QByteArray variable = qgetenv("VIMBRADIR");
+    const QString installation = QFile::decodeName(variable);
     if (installation.isEmpty()) {
         showFatalWarning(QStringLiteral("Fatal Error: please setup VIMBRADIR environment variable.\n"));
+        return false;
+    }
+    // Decoded with replacement characters, it would name another directory.
+    if (QFile::encodeName(installation) != variable) {
+        showFatalWarning(QStringLiteral("Fatal Error: VIMBRADIR is not valid in the system's "
+                                        "character encoding '%1'\n")
+                                 .arg(installation));
         return false;
     }
     const QFileInfo directory(translationDirectory(installation));

@@ -19,6 +19,13 @@ void showWarning(const QString &text)
                            QCoreApplication::translate("Vimbracl caption", "Warning"), text);
 }
 
+QString cannotReadFileMessage(const QString &fileName)
+{
+    return QCoreApplication::translate("Vimbracl message", "Unable to read the file \"%1\"",
+                                       "%1 is the file name")
+            .arg(fileName);
+}
+
 QString cannotCreateFileMessage(const QString &fileName)
 {
     return QCoreApplication::translate("Vimbracl message", "Unable to create the file \"%1\"",
@@ -36,6 +43,26 @@ QString cannotWriteFileMessage(const QString &fileName)
 QString missingFileArgumentMessage()
 {
     return QCoreApplication::translate("Vimbracl message", "Error in Command Line : no File");
+}
+
+QString undecodableFileNameMessage(const QString &fileName)
+{
+    return QCoreApplication::translate(
+                   "Vimbracl message",
+                   "Error in Command Line : the file name \"%1\" is not valid in the "
+                   "system's character encoding",
+                   "%1 is the file name, with the characters that cannot be shown replaced")
+            .arg(fileName);
+}
+
+QString noWorkingDirectoryMessage(const QString &fileName)
+{
+    return QCoreApplication::translate("Vimbracl message",
+                                       "Error in Command Line : the current directory cannot "
+                                       "be found, so the relative file name \"%1\" cannot be "
+                                       "used",
+                                       "%1 is the file name")
+            .arg(fileName);
 }
 
 QString missingDumpFunctionMessage()

@@ -7,7 +7,10 @@
 void showError(const QString &text);
 void showWarning(const QString &text);
 
+QString cannotReadFileMessage(const QString &fileName);
 QString cannotCreateFileMessage(const QString &fileName);
 QString cannotWriteFileMessage(const QString &fileName);
 QString missingFileArgumentMessage();
+QString undecodableFileNameMessage(const QString &fileName);
+QString noWorkingDirectoryMessage(const QString &fileName);
 QString missingDumpFunctionMessage();

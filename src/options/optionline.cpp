@@ -17,8 +17,11 @@ bool impliesPassMode(const QString &line)
 
 QString stripPassTokens(const QString &line)
 {
-    if (!line.contains(Token::pass))
-        return line;
+    return line.contains(Token::pass) ? withoutPassTokens(line) : line;
+}
+
+QString withoutPassTokens(const QString &line)
+{
     const QList<QStringView> tokens = splitTokens(line);
     QString kept;
     kept.reserve(line.size());
@@ -106,6 +109,15 @@ std::optional<QByteArray> firstLine(const QByteArray &content)
         return content;
     const qsizetype end = (newline > 0 && content.at(newline - 1) == '\r') ? newline - 1 : newline;
     return content.left(end);
+}
+
+QByteArray withFirstLineReplaced(const QByteArray &content, const QByteArray &line)
+{
+    const qsizetype newline = content.indexOf('\n');
+    if (newline < 0 || newline == content.size() - 1)
+        return line;
+    const qsizetype terminator = (newline > 0 && content.at(newline - 1) == '\r') ? newline - 1 : newline;
+    return line + content.mid(terminator);
 }
 
 std::optional<int> scanInteger(const QByteArray &content)

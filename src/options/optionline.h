@@ -19,6 +19,8 @@ bool impliesPassMode(const QString &line);
 // and rejoined with single spaces; any other line is returned unchanged. A
 // "-pass" inside a quoted value is part of the value and stays.
 QString stripPassTokens(const QString &line);
+// The same, whether or not the line mentions "-pass".
+QString withoutPassTokens(const QString &line);
 
 // The length of the value prefix ("-link=", "-fdcdir=", "-tsfdir=") that the
 // token starts with, or 0.
@@ -50,6 +52,11 @@ QString activationPathFor(const QString &optionsPath);
 // The first line of a file's content without its LF or CRLF terminator, or
 // nothing when the content is empty.
 std::optional<QByteArray> firstLine(const QByteArray &content);
+
+// The file's content with its first line replaced by `line`. The terminator
+// after the first line and every byte after it stay; a terminator with
+// nothing after it is dropped, as the line alone is written without one.
+QByteArray withFirstLineReplaced(const QByteArray &content, const QByteArray &line);
 
 // The integer at the start of the activation file, read the way "%d" scans:
 // leading white space, an optional sign, digits. Out-of-range values saturate.

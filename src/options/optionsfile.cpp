@@ -1,12 +1,10 @@
 #include "options/optionsfile.h"
 
-#include "options/atomicwrite.h"
+#include "options/fileaccess.h"
 #include "options/filetext.h"
 #include "options/messages.h"
 #include "options/optionline.h"
 #include "options/vocabulary.h"
-
-#include <QFile>
 
 OptionsFile::OptionsFile(const QString &path) : m_path(path)
 {
@@ -20,36 +18,61 @@ QString OptionsFile::activationPath() const
 
 void OptionsFile::load()
 {
-    const bool optionsFileExisted = readOptionsFile();
-    if (impliesPassMode(m_options))
-        m_options += QLatin1Char(' ') + Token::pass;
-    const bool activationFileExisted = readActivationFile();
-    if (!activationFileExisted)
+    const FileState options = readOptionsFile();
+    m_passImplied = impliesPassMode(m_options);
+    const FileState activation = readActivationFile();
+    if (activation != FileState::Present)
         m_active = 0;
-    if (!optionsFileExisted || !activationFileExisted)
-        save();
+    reportUnreadable(m_path, options);
+    reportUnreadable(activationPath(), activation);
+
+    // Defaults are written for a missing file only; a file that could not
+    // be read is the user's and stays as it is.
+    if (options != FileState::Missing && activation != FileState::Missing)
+        return;
+    if (options != FileState::Unreadable)
+        saveOptionsFile();
+    if (activation != FileState::Unreadable)
+        saveFile(activationPath(), QByteArray::number(m_active));
 }
 
-bool OptionsFile::readOptionsFile()
+OptionsFile::FileState OptionsFile::readOptionsFile()
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_options = defaultOptionLine();
-        return false;
-    }
-    const std::optional<QByteArray> line = firstLine(file.readLine());
-    m_options = line ? decodeFileText(*line) : defaultOptionLine();
-    return true;
+    m_options = defaultOptionLine();
+    const FileContent content = readRegularFile(m_path, maximumLineBytes, ReadMode::FirstLine);
+    if (content.status == ReadStatus::Missing)
+        return FileState::Missing;
+    if (content.status != ReadStatus::Read)
+        return FileState::Unreadable;
+    if (const std::optional<QByteArray> line = firstLine(content.bytes))
+        m_options = decodeFileText(*line);
+    return FileState::Present;
 }
 
-bool OptionsFile::readActivationFile()
+OptionsFile::FileState OptionsFile::readActivationFile()
 {
-    QFile file(activationPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    if (const std::optional<int> value = scanInteger(file.readAll()))
+    const FileContent content =
+            readRegularFile(activationPath(), activationBytesScanned, ReadMode::Prefix);
+    if (content.status == ReadStatus::Missing)
+        return FileState::Missing;
+    if (content.status != ReadStatus::Read)
+        return FileState::Unreadable;
+    if (const std::optional<int> value = scanInteger(content.bytes))
         m_active = *value;
-    return true;
+    return FileState::Present;
+}
+
+// Once for each file, however often start-up reads it.
+void OptionsFile::reportUnreadable(const QString &filePath, FileState state)
+{
+    if (state != FileState::Unreadable) {
+        m_reportedUnreadable.removeAll(filePath);
+        return;
+    }
+    if (m_reportedUnreadable.contains(filePath))
+        return;
+    m_reportedUnreadable.append(filePath);
+    showError(cannotReadFileMessage(filePath));
 }
 
 QString OptionsFile::readInto()
@@ -58,29 +81,53 @@ QString OptionsFile::readInto()
     return m_options;
 }
 
+void OptionsFile::setOptions(const QString &line)
+{
+    m_options = line;
+    m_passImplied = false;
+}
+
 int OptionsFile::setActive(int flag)
 {
     m_active = flag != 0 ? 1 : 0;
     return 0;
 }
 
-void OptionsFile::save()
+bool OptionsFile::save()
 {
-    m_options = stripPassTokens(m_options);
-    saveFile(m_path, encodeFileText(m_options));
-    saveFile(activationPath(), QByteArray::number(m_active));
+    const bool optionsSaved = saveOptionsFile();
+    const bool activationSaved = saveFile(activationPath(), QByteArray::number(m_active));
+    return optionsSaved && activationSaved;
 }
 
-void OptionsFile::saveFile(const QString &filePath, const QByteArray &content)
+// Replaces the first line only: whatever the user keeps after it stays.
+bool OptionsFile::saveOptionsFile()
 {
-    switch (writeFileAtomically(filePath, content)) {
+    m_options = m_passImplied ? withoutPassTokens(m_options) : stripPassTokens(m_options);
+    m_passImplied = false;
+    const FileContent previous = readRegularFile(m_path, maximumFileBytes, ReadMode::Whole);
+    if (previous.status == ReadStatus::TooLong) {
+        // What follows the first line could not be kept.
+        showError(cannotWriteFileMessage(m_path));
+        return false;
+    }
+    const QByteArray line = encodeFileText(m_options);
+    return saveFile(m_path, previous.status == ReadStatus::Read
+                                    ? withFirstLineReplaced(previous.bytes, line)
+                                    : line);
+}
+
+bool OptionsFile::saveFile(const QString &filePath, const QByteArray &content)
+{
+    switch (replaceFileContent(filePath, content)) {
     case WriteResult::Written:
-        break;
+        return true;
     case WriteResult::CannotCreate:
         showError(cannotCreateFileMessage(filePath));
-        break;
+        return false;
     case WriteResult::CannotWrite:
         showError(cannotWriteFileMessage(filePath));
-        break;
+        return false;
     }
+    return false;
 }

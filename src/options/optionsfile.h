@@ -1,38 +1,57 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-// The project's persistent state: the options file, holding one option line,
-// and the activation file beside it, holding 0 or 1. Creating the store
-// loads both and writes both at once if either is missing.
+// The project's persistent state: the options file, whose first line is the
+// option line, and the activation file beside it, holding 0 or 1. Creating
+// the store loads both and writes, with its default, each one that does not
+// exist yet.
 class OptionsFile
 {
 public:
+    // The longest first line the options file may have. The rest of the
+    // file is kept on save, up to the whole file's limit.
+    static constexpr qsizetype maximumLineBytes = qsizetype(16) * 1024 * 1024;
+    static constexpr qsizetype maximumFileBytes = qsizetype(256) * 1024 * 1024;
+    // Only the start of the activation file is scanned for its number.
+    static constexpr qsizetype activationBytesScanned = 4096;
+
     explicit OptionsFile(const QString &path);
 
-    // Reads both files again. In memory, a line in pass mode carries an
-    // implied "-pass" token, which save() removes.
+    // Reads both files again. A file that exists but cannot be read is
+    // reported once, and taken as its default; it is never written here.
     void load();
     // Reloads both files and returns the option line.
     QString readInto();
     // Records the activation flag as 1 or 0; nothing is written.
     int setActive(int flag);
     // Writes both files; every failure is reported in its own error box and
-    // the other file is still attempted.
-    void save();
+    // the other file is still attempted. True when both were written.
+    bool save();
 
     const QString &path() const { return m_path; }
     QString activationPath() const;
+    // The option line. Pass mode is implied by a line without "-count" and
+    // "-compact" and never stored, so it never shows here either.
     const QString &options() const { return m_options; }
-    void setOptions(const QString &line) { m_options = line; }
+    void setOptions(const QString &line);
     int active() const { return m_active; }
 
 private:
-    bool readOptionsFile();
-    bool readActivationFile();
-    void saveFile(const QString &filePath, const QByteArray &content);
+    enum class FileState { Present, Missing, Unreadable };
+
+    FileState readOptionsFile();
+    FileState readActivationFile();
+    void reportUnreadable(const QString &filePath, FileState state);
+    bool saveOptionsFile();
+    bool saveFile(const QString &filePath, const QByteArray &content);
 
     QString m_path;
     QString m_options;
     int m_active = 0;
+    // The loaded line stands for pass mode; saving it normalises its spaces
+    // as saving a composed line in pass mode does.
+    bool m_passImplied = false;
+    QStringList m_reportedUnreadable;
 };
