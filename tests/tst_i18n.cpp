@@ -23,6 +23,8 @@ private Q_SLOTS:
 
     void startRefusedWithoutInstallation_data();
     void startRefusedWithoutInstallation();
+    void startRefusedForNamesThatNameNoFile_data();
+    void startRefusedForNamesThatNameNoFile();
     void loadsTheLocalesFile_data();
     void loadsTheLocalesFile();
     void frenchReachesDialogAndBoxes();
@@ -65,6 +67,9 @@ void tst_I18n::startRefusedWithoutInstallation_data()
     QTest::newRow("empty") << QByteArray("") << "Fatal Error: please setup VIMBRADIR environment variable.\n";
     QTest::newRow("no-lib-locale") << QByteArray("INSTALLATION")
                                    << "Fatal Error: directory doesn't exist 'INSTALLATION/lib/locale'\n";
+    QTest::newRow("undecodable") << QByteArray("INSTALLATION\xff")
+                                 << "Fatal Error: VIMBRADIR is not valid in the system's character "
+                                    "encoding 'INSTALLATION\uFFFD'\n";
 }
 
 void tst_I18n::startRefusedWithoutInstallation()
@@ -87,6 +92,44 @@ void tst_I18n::startRefusedWithoutInstallation()
     QCOMPARE(boxes.messages[0].text, text.replace("INSTALLATION", installation));
     QCOMPARE(entriesOf(m_project->path()), QStringList());
     QVERIFY(qApp->findChildren<QTranslator *>().isEmpty());
+}
+
+void tst_I18n::startRefusedForNamesThatNameNoFile_data()
+{
+    QTest::addColumn<QByteArray>("argument");
+    QTest::addColumn<bool>("workingDirectoryGone");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("undecodable-file-name")
+            << QByteArray("proj\xff.opt") << false
+            << "Error in Command Line : the file name \"proj\uFFFD.opt\" is not valid in the "
+               "system's character encoding";
+    QTest::newRow("working-directory-gone")
+            << QByteArray("proj.opt") << true
+            << "Error in Command Line : the current directory cannot be found, so the relative "
+               "file name \"proj.opt\" cannot be used";
+}
+
+void tst_I18n::startRefusedForNamesThatNameNoFile()
+{
+    QFETCH(QByteArray, argument);
+    QFETCH(bool, workingDirectoryGone);
+    QFETCH(QString, text);
+    makeInstallation();
+    const QDir before = QDir::current();
+    QTemporaryDir gone;
+    QVERIFY(QDir::setCurrent(workingDirectoryGone ? gone.path() : m_project->path()));
+    gone.remove();
+    char program[] = "vimbracl";
+    char *argv[] = {program, argument.data()};
+    const ProgramInput input = programInput(2, argv);
+    QDir::setCurrent(before.path());
+
+    RecordingPrompter boxes;
+    QCOMPARE(runProgram(*qApp, input), -1);
+    QCOMPARE(boxes.texts(), QStringList{text});
+    QCOMPARE(boxes.messages[0].severity, Prompter::Severity::Error);
+    QCOMPARE(entriesOf(m_project->path()), QStringList());
 }
 
 void tst_I18n::loadsTheLocalesFile_data()

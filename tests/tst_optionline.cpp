@@ -14,6 +14,8 @@ private Q_SLOTS:
     void impliesPassMode();
     void firstLine_data();
     void firstLine();
+    void withFirstLineReplaced_data();
+    void withFirstLineReplaced();
     void scanInteger_data();
     void scanInteger();
     void fileTextRoundTrip_data();
@@ -159,6 +161,26 @@ void tst_OptionLine::leadingBomIsDropped()
 {
     QCOMPARE(decodeFileText("\xef\xbb\xbf-proc"), QStringLiteral("-proc"));
     QCOMPARE(decodeFileText("\xef\xbb\xbf-D\xff"), QString::fromUtf16(u"-D\xDCFF"));
+}
+
+void tst_OptionLine::withFirstLineReplaced_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("line-only") << QByteArray("-old") << QByteArray("-new");
+    QTest::newRow("lone-lf-dropped") << QByteArray("-old\n") << QByteArray("-new");
+    QTest::newRow("lone-crlf-dropped") << QByteArray("-old\r\n") << QByteArray("-new");
+    QTest::newRow("lf-and-rest-kept") << QByteArray("-old\nnote\n") << QByteArray("-new\nnote\n");
+    QTest::newRow("crlf-and-rest-kept") << QByteArray("-old\r\n\r\n") << QByteArray("-new\r\n\r\n");
+    QTest::newRow("empty-first-line") << QByteArray("\nnote") << QByteArray("-new\nnote");
+}
+
+void tst_OptionLine::withFirstLineReplaced()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(::withFirstLineReplaced(content, "-new"), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_OptionLine)

@@ -24,5 +24,7 @@ FileContent readRegularFile(const QString &path, qsizetype limit, ReadMode mode)
     const FileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!file.isValid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return {ReadStatus::Unreadable, {}};
+    if (mode == ReadMode::Whole && info.st_size > limit)
+        return {ReadStatus::TooLong, {}};
     return readFromDescriptor(file.get(), limit, mode);
 }

@@ -238,5 +238,47 @@ case_french() {
     expect_status 255
 }
 
+# A link to a device: one box, the dialog opens, and the device stays one.
+case_device_link() {
+    mknod device c 1 5 2>/dev/null || mkfifo device # an ordinary user makes no devices
+    ln -s device proj.opt
+    printf '1' >proj.opt_act
+    start -- proj.opt
+    wait_window Error
+    [ "$(count_windows Error)" = 1 ] || fail "expected one Error box"
+    key Return
+    wait_window "$caption"
+    click $OK
+    wait_window Error
+    key Return
+    wait_window "$caption"
+    click $CANCEL
+    wait_exit
+    expect_status 0
+    [ -L proj.opt ] || fail "the link was replaced"
+    [ -c device ] || [ -p device ] || fail "the device became $(stat -c %F device)"
+}
+
+# A file-size limit fails the save: the box says so, OK leaves the dialog
+# open and the files as they were.
+case_ok_after_failed_save() {
+    printf '%s' "-count" >proj.opt
+    printf '1' >proj.opt_act
+    prlimit --pid $$ --fsize=20:
+    start -- proj.opt
+    wait_window "$caption"
+    local dialog=$window
+    click $OK
+    wait_window Error
+    key Return
+    kill -0 "$pid" 2>/dev/null || fail "OK closed the dialog although the save failed"
+    expect_file proj.opt "-count"
+    window=$dialog
+    click $CANCEL
+    wait_exit
+    expect_status 0
+    expect_file proj.opt "-count"
+}
+
 "case_$1"
 echo "PASS: $1"

@@ -1,0 +1,361 @@
+// Whatever stands at the two names, start-up and saving never lose,
+// misplace or corrupt a byte of the user's files.
+#include "options/optionsfile.h"
+
+#include "filehelpers.h"
+#include "filesizelimit.h"
+#include "recordingprompter.h"
+#include "unprivileged.h"
+
+#include <QMap>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/xattr.h>
+
+namespace {
+
+QString cannotRead(const QString &path)
+{
+    return QStringLiteral("Unable to read the file \"%1\"").arg(path);
+}
+
+// What every start does: the store loads, then the dialog reloads.
+QStringList startUp(const QString &path)
+{
+    RecordingPrompter boxes;
+    OptionsFile store(path);
+    store.readInto();
+    return boxes.texts();
+}
+
+QStringList save(const QString &path, const QString &line)
+{
+    RecordingPrompter boxes;
+    OptionsFile store(path);
+    store.setOptions(line);
+    store.setActive(1);
+    store.save();
+    return boxes.texts();
+}
+
+struct stat statOf(const QString &path)
+{
+    struct stat info = {};
+    ::lstat(QFile::encodeName(path).constData(), &info);
+    return info;
+}
+
+// Every extended attribute, the ACLs among them.
+QMap<QByteArray, QByteArray> attributesOf(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    QByteArray names(4096, '\0');
+    names.resize(qMax<ssize_t>(::listxattr(name.constData(), names.data(), names.size()), 0));
+    QMap<QByteArray, QByteArray> attributes;
+    for (const QByteArray &attribute : names.split('\0')) {
+        QByteArray value(4096, '\0');
+        if (!attribute.isEmpty())
+            value.resize(::getxattr(name.constData(), attribute.constData(), value.data(), value.size()));
+        attributes.insert(attribute, value);
+    }
+    attributes.remove(QByteArray());
+    return attributes;
+}
+
+bool makeSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
+} // namespace
+
+class tst_FileKeeping : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void startUpIsIdempotent_data();
+    void startUpIsIdempotent();
+    void nonRegularFilesAreLeftAlone_data();
+    void nonRegularFilesAreLeftAlone();
+    void relativeLinkThroughLinkedDirectory();
+    void danglingLinkCreatesItsTarget();
+    void unreadableIsNotMissing_data();
+    void unreadableIsNotMissing();
+    void hugeFileIsNotRead();
+    void identityIsKept_data();
+    void identityIsKept();
+    void failedWriteInPlacePutsBytesBack();
+
+private:
+    QString path(const QString &name = QStringLiteral("proj.opt")) const { return m_dir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_FileKeeping::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    // The unprivileged cases reach into it.
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
+}
+
+void tst_FileKeeping::startUpIsIdempotent_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("activation"); // null: missing
+    QTest::addColumn<QByteArray>("afterStart");
+
+    const QByteArray missing;
+    QTest::newRow("unclosed-quote-in-pass-mode")
+            << QByteArray("-proc -link=\"abc") << missing << QByteArray("-proc -link=\"abc");
+    QTest::newRow("unclosed-quote-with-activation")
+            << QByteArray("-proc -link=\"abc") << QByteArray("1") << QByteArray("-proc -link=\"abc");
+    QTest::newRow("later-lines-kept") << QByteArray("  -proc  -nocall\r\nmy note\n") << missing
+                                      << QByteArray("-proc -nocall\r\nmy note\n");
+    QTest::newRow("empty-first-line-kept") << QByteArray("\nmy note") << missing
+                                           << QByteArray("\nmy note");
+}
+
+void tst_FileKeeping::startUpIsIdempotent()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, activation);
+    QFETCH(QByteArray, afterStart);
+    QVERIFY(writeBytes(path(), content));
+    if (!activation.isNull())
+        QVERIFY(writeBytes(path() + "_act", activation));
+
+    QCOMPARE(startUp(path()), QStringList());
+    QCOMPARE(readBytes(path()), afterStart);
+    const QByteArray activationAfterStart = readBytes(path() + "_act");
+    QCOMPARE(startUp(path()), QStringList());
+    QCOMPARE(readBytes(path()), afterStart);
+    QCOMPARE(readBytes(path() + "_act"), activationAfterStart);
+
+    // The implied pass mode is never part of the line.
+    const OptionsFile store(path());
+    QVERIFY(!store.options().contains(QStringLiteral("-pass")));
+}
+
+void tst_FileKeeping::nonRegularFilesAreLeftAlone_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("name"); // the file the node stands for
+
+    for (const char *kind : {"fifo", "socket", "device", "directory", "link-to-fifo",
+                                "link-to-device", "link-loop"})
+        QTest::newRow(kind) << QString::fromLatin1(kind) << "proj.opt";
+    QTest::newRow("activation-fifo") << "fifo" << "proj.opt_act";
+}
+
+void tst_FileKeeping::nonRegularFilesAreLeftAlone()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, name);
+    const bool linked = kind.startsWith("link-to-");
+    const QString node = linked ? path("node") : path(name);
+    const QByteArray nodeName = QFile::encodeName(node);
+    if (kind.endsWith("fifo"))
+        QVERIFY(::mkfifo(nodeName.constData(), 0644) == 0);
+    else if (kind == "socket")
+        QVERIFY(makeSocket(node));
+    else if (kind.endsWith("device") && ::mknod(nodeName.constData(), S_IFCHR | 0644, makedev(1, 5)) != 0)
+        QSKIP("making a device needs root");
+    else if (kind == "directory")
+        QVERIFY(QDir().mkdir(node));
+    else if (kind == "link-loop")
+        QVERIFY(QFile::link(path(name), path(name)));
+    if (linked)
+        QVERIFY(QFile::link(node, path(name)));
+    const QString other = name == "proj.opt" ? path("proj.opt_act") : path();
+    QVERIFY(writeBytes(other, name == "proj.opt" ? "1" : "-count"));
+    const auto before = statOf(path(name));
+
+    QCOMPARE(startUp(path()), QStringList{cannotRead(path(name))});
+    QCOMPARE(save(path(), QStringLiteral("-count ")),
+             QStringList({cannotRead(path(name)),
+                          QStringLiteral("Unable to create the file \"%1\"").arg(path(name))}));
+
+    QCOMPARE(statOf(path(name)).st_mode, before.st_mode);
+    QCOMPARE(statOf(path(name)).st_ino, before.st_ino);
+    if (linked)
+        QVERIFY(!S_ISREG(statOf(node).st_mode));
+}
+
+void tst_FileKeeping::relativeLinkThroughLinkedDirectory()
+{
+    QVERIFY(QDir(m_dir->path()).mkpath("real/sub") && QDir(m_dir->path()).mkpath("real/data"));
+    QVERIFY(writeBytes(path("real/data/o"), "-count"));
+    QVERIFY(QFile::link("real/sub", path("alias")));
+    QVERIFY(::symlink("../data/o", QFile::encodeName(path("real/sub/opts")).constData()) == 0);
+
+    QCOMPARE(save(path("alias/opts"), QStringLiteral("-proc -count ")), QStringList());
+
+    QCOMPARE(readBytes(path("real/data/o")), QByteArray("-proc -count "));
+    QVERIFY(!QFileInfo::exists(path("data")));
+    QVERIFY(QFileInfo(path("real/sub/opts")).isSymLink());
+    QCOMPARE(readBytes(path("real/sub/opts_act")), QByteArray("1"));
+}
+
+void tst_FileKeeping::danglingLinkCreatesItsTarget()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir("sub"));
+    QVERIFY(::symlink("sub/new.opt", QFile::encodeName(path()).constData()) == 0);
+
+    QCOMPARE(startUp(path()), QStringList());
+
+    QVERIFY(QFileInfo(path()).isSymLink());
+    QCOMPARE(readBytes(path("sub/new.opt")), QByteArray("-proc -block=decision -nocall -nocond"));
+}
+
+void tst_FileKeeping::unreadableIsNotMissing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("options-file") << "proj.opt";
+    QTest::newRow("activation-file") << "proj.opt_act";
+}
+
+void tst_FileKeeping::unreadableIsNotMissing()
+{
+    QFETCH(QString, name);
+    QVERIFY(writeBytes(path(), "-count -Dsecret"));
+    QVERIFY(writeBytes(path() + "_act", "1"));
+    for (const QString &file : {path(), path() + "_act"})
+        QVERIFY(::chown(QFile::encodeName(file).constData(), unprivilegedId, unprivilegedId) == 0 || ::geteuid() != 0);
+    QVERIFY(::chmod(QFile::encodeName(path(name)).constData(), 0200) == 0);
+    const QByteArray unreadBytes = readBytes(path(name));
+
+    const ChildResult atStart = runUnprivileged([this] {
+        RecordingPrompter boxes;
+        OptionsFile store(path());
+        store.readInto();
+        return (boxes.texts() << store.options() << QString::number(store.active()))
+                .join('\n')
+                .toUtf8();
+    });
+    QCOMPARE(atStart.status, 0);
+    const bool optionsUnread = name == "proj.opt";
+    QCOMPARE(QString::fromUtf8(atStart.output),
+             QStringList({cannotRead(path(name)),
+                          optionsUnread ? "-proc -block=decision -nocall -nocond" : "-count -Dsecret",
+                          optionsUnread ? "1" : "0"})
+                     .join('\n'));
+    QCOMPARE(readBytes(path(name)), unreadBytes);
+
+    // Saving goes on as usual where the system allows it.
+    const ChildResult saved = runUnprivileged([this] { return save(path(), "-count ").join('\n').toUtf8(); });
+    QCOMPARE(saved.status, 0);
+    QCOMPARE(readBytes(path()), QByteArray("-count "));
+    QCOMPARE(readBytes(path() + "_act"), QByteArray("1"));
+    QCOMPARE(statOf(path(name)).st_mode & 07777, mode_t(0200));
+}
+
+void tst_FileKeeping::hugeFileIsNotRead()
+{
+    QFile huge(path());
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30)); // sparse
+    huge.close();
+    QVERIFY(writeBytes(path() + "_act", "1"));
+
+    QCOMPARE(startUp(path()), QStringList{cannotRead(path())});
+    QCOMPARE(save(path(), QStringLiteral("-count ")),
+             QStringList({cannotRead(path()),
+                          QStringLiteral("Unable to write in the file \"%1\"").arg(path())}));
+    QCOMPARE(QFileInfo(path()).size(), qint64(1) << 30);
+}
+
+void tst_FileKeeping::identityIsKept_data()
+{
+    QTest::addColumn<uint>("owner");
+    QTest::addColumn<uint>("group");
+    QTest::addColumn<uint>("mode");
+    QTest::addColumn<bool>("savedByUser"); // else by root
+    QTest::addColumn<QString>("extra");
+
+    const uint user = unprivilegedId;
+    QTest::newRow("root-saves-users-file") << user << user << 0640u << false << "";
+    QTest::newRow("hard-link-sees-new-content") << 0u << 0u << 0644u << false << "hard-link";
+    QTest::newRow("acl-for-a-named-user") << 0u << 0u << 0640u << false << "acl";
+    QTest::newRow("extended-attribute") << 0u << 0u << 0640u << false << "xattr";
+    QTest::newRow("user-saves-file-of-foreign-group") << user << 0u << 0664u << true << "";
+    QTest::newRow("user-saves-in-unwritable-directory") << user << user << 0644u << true << "locked-dir";
+}
+
+void tst_FileKeeping::identityIsKept()
+{
+    QFETCH(uint, owner);
+    QFETCH(uint, group);
+    QFETCH(uint, mode);
+    QFETCH(bool, savedByUser);
+    QFETCH(QString, extra);
+    if (::geteuid() != 0)
+        QSKIP("giving files to another user needs root");
+    QVERIFY(QDir(m_dir->path()).mkdir("project"));
+    const QString file = path("project/proj.opt");
+    const QByteArray name = QFile::encodeName(file);
+    QVERIFY(writeBytes(file, "-count\nmy note"));
+    QVERIFY(writeBytes(file + "_act", "0"));
+    QVERIFY(::chown(name.constData(), owner, group) == 0 && ::chmod(name.constData(), mode) == 0);
+    QVERIFY(::chown(QFile::encodeName(file + "_act").constData(), owner, owner) == 0);
+    if (extra != "locked-dir")
+        QVERIFY(QFile::setPermissions(path("project"), QFileDevice::Permissions(0x7777)));
+    if (extra == "hard-link")
+        QVERIFY(::link(name.constData(), QFile::encodeName(path("other-name")).constData()) == 0);
+    if (extra == "acl" && QProcess::execute("setfacl", {"-m", "u:65534:rw", file}) != 0)
+        QSKIP("the file system refuses ACLs");
+    if (extra == "xattr" && ::setxattr(name.constData(), "user.note", "kept", 4, 0) != 0)
+        QSKIP("the file system refuses user extended attributes");
+    const auto before = statOf(file);
+    const auto attributes = attributesOf(file);
+
+    const auto saveIt = [&file] { return save(file, QStringLiteral("-proc -count ")).join('\n').toUtf8(); };
+    const ChildResult saved = savedByUser ? runUnprivileged(saveIt) : ChildResult{0, saveIt()};
+
+    QCOMPARE(saved.status, 0);
+    QCOMPARE(saved.output, QByteArray());
+    QCOMPARE(readBytes(file), QByteArray("-proc -count \nmy note"));
+    const auto after = statOf(file);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(attributesOf(file), attributes);
+    if (extra == "hard-link")
+        QCOMPARE(readBytes(path("other-name")), readBytes(file));
+}
+
+// A hard link makes the save write in place; a file-size limit stops it
+// part-way.
+void tst_FileKeeping::failedWriteInPlacePutsBytesBack()
+{
+    QVERIFY(writeBytes(path(), "-count\nnote"));
+    QVERIFY(writeBytes(path() + "_act", "1"));
+    QVERIFY(::link(QFile::encodeName(path()).constData(),
+                   QFile::encodeName(path("other-name")).constData()) == 0);
+    QStringList boxes;
+    {
+        const FileSizeLimit limit(20);
+        boxes = save(path(), QStringLiteral("-proc -nocall -block=decision -nocond -count "));
+    }
+    QCOMPARE(boxes, QStringList{QStringLiteral("Unable to write in the file \"%1\"").arg(path())});
+    QCOMPARE(readBytes(path()), QByteArray("-count\nnote"));
+    QCOMPARE(entriesOf(m_dir->path()), QStringList({"other-name", "proj.opt", "proj.opt_act"}));
+}
+
+QTEST_GUILESS_MAIN(tst_FileKeeping)
+#include "tst_filekeeping.moc"
