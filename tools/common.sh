@@ -30,8 +30,15 @@ install_packages() {
     fi
 }
 
+# build_and_install [--strip] [CMAKE_ARGUMENT...]: --strip installs a release
+# binary without debug information; the build keeps it.
 build_and_install() {
+    local install_options=()
+    if [ "${1:-}" = --strip ]; then
+        install_options+=(--strip)
+        shift
+    fi
     cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$BUILD" --parallel "$(nproc)"
-    cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
+    cmake --install "$BUILD" --prefix "$PREFIX" "${install_options[@]}" >/dev/null
 }

@@ -4,7 +4,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages
-build_and_install
+build_and_install --strip
 
 project="$BUILD/demo"
 mkdir -p "$project"

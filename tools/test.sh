@@ -14,7 +14,7 @@ fuzz_option_line() {
     [ "$seconds" -gt 0 ] || return 0
     command -v clang++ >/dev/null || return 0
     compgen -G '/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a' >/dev/null || return 0
-    cmake -S "$ROOT" -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DVIMBRACL_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DVIMBRACL_FUZZ=ON -DBUILD_TESTING=ON >/dev/null
     cmake --build "$dir" --target fuzz_option_line --parallel "$(nproc)" >/dev/null
     mkdir -p "$dir/corpus" "$dir/artifacts"
     echo "Fuzzing the option line for $seconds s"
