@@ -128,8 +128,9 @@ void tst_FileKeeping::startUpIsIdempotent_data()
             << QByteArray("-proc -link=\"abc") << QByteArray("1") << QByteArray("-proc -link=\"abc");
     QTest::newRow("later-lines-kept") << QByteArray("  -proc  -nocall\r\nmy note\n") << missing
                                       << QByteArray("-proc -nocall\r\nmy note\n");
-    QTest::newRow("empty-first-line-kept") << QByteArray("\nmy note") << missing
-                                           << QByteArray("\nmy note");
+    QTest::newRow("empty-first-line-is-default") << QByteArray("\nmy note") << missing
+                                                 << QByteArray("-proc -block=decision -nocall -nocond\nmy note");
+    QTest::newRow("spaces-only-kept") << QByteArray(" ") << missing << QByteArray(" ");
 }
 
 void tst_FileKeeping::startUpIsIdempotent()

@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, installs into build/prefix and opens the
-# dialog on a copy of the demo project.
+# dialog on a copy of the demo project. Without a display it renders the
+# dialog into build/demo.png under a virtual X server instead.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages
+if [ -z "${DISPLAY:-}" ] && [ "${1:-}" != --png ]; then
+    exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -nolisten tcp" \
+        bash "$0" --png
+fi
 build_and_install --strip
 
 project="$BUILD/demo"
@@ -12,4 +17,22 @@ for file in demo.opt demo.opt_act; do
     [ -e "$project/$file" ] || cp "$ROOT/demo/$file" "$project/$file"
 done
 cd "$project"
-VIMBRADIR="$PREFIX" exec "$PREFIX/bin/vimbracl" -c++ demo.opt
+if [ "${1:-}" != --png ]; then
+    VIMBRADIR="$PREFIX" exec "$PREFIX/bin/vimbracl" -c++ demo.opt
+fi
+
+VIMBRADIR="$PREFIX" "$PREFIX/bin/vimbracl" -c++ demo.opt &
+pid=$!
+window=
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --class vimbracl 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { kill "$pid"; echo "error: the dialog did not appear" >&2; exit 1; }
+sleep 0.5
+import -window "$window" "$BUILD/demo.png"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+echo "There is no display, so the dialog was rendered into $BUILD/demo.png."
+echo "To open the real window, run tools/demo.sh in a desktop session, or over ssh -X."

@@ -163,6 +163,10 @@
         <source>Enable</source>
         <translation>Aktivieren</translation>
     </message>
+    <message>
+        <source>Function Name</source>
+        <translation>Funktionsname</translation>
+    </message>
 </context>
 <context>
     <name>Vimbracl caption</name>

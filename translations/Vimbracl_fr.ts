@@ -163,6 +163,10 @@
         <source>Enable</source>
         <translation>Activer</translation>
     </message>
+    <message>
+        <source>Function Name</source>
+        <translation>Nom de la fonction</translation>
+    </message>
 </context>
 <context>
     <name>Vimbracl caption</name>

@@ -51,6 +51,10 @@ public Q_SLOTS:
 Q_SIGNALS:
     void dispatchEnable(bool enabled);
 
+protected:
+    // Tab enters a group of radio buttons at its checked button only.
+    bool focusNextPrevChild(bool next) override;
+
 private:
     template <typename Choice>
     using RadioChoices = QList<std::pair<QRadioButton *, Choice>>;
@@ -64,6 +68,7 @@ private:
     void createFunctionDump();
     void createOtherOptions();
     void setTabOrder();
+    void setAccessibleNames();
     void setIcons();
 
     void applyActivation(bool enabled);

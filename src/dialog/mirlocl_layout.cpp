@@ -2,6 +2,7 @@
 #include "dialog/mirlocl.h"
 
 #include "icons.h"
+#include "options/messages.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -25,11 +26,17 @@ Widget *place(QWidget *parent, const char *name, const QRect &geometry)
 }
 
 // A line edit holds at most 32767 characters unless told otherwise, and
-// would silently cut a longer option line.
+// would silently cut a longer option line. Shaping a long line of options
+// costs a pass over the whole text on every change and paint; the texts are
+// paths and option words, which lose only kerning without it (scripts that
+// need shaping are still shaped).
 QLineEdit *lineEdit(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *edit = place<QLineEdit>(parent, name, geometry);
     edit->setMaxLength(std::numeric_limits<int>::max());
+    QFont unshaped;
+    unshaped.setStyleStrategy(QFont::PreferNoShaping);
+    edit->setFont(unshaped);
     return edit;
 }
 
@@ -37,6 +44,7 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const 
 {
     auto *box = place<QGroupBox>(parent, name, geometry);
     box->setTitle(title);
+    box->setAccessibleName(title);
     return box;
 }
 
@@ -71,6 +79,7 @@ MirloCL::MirloCL(OptionsFile &store, Language language, QWidget *parent, const c
     createFunctionDump();
     createOtherOptions();
     setTabOrder();
+    setAccessibleNames();
     setFixedSize(size());
     setIcons();
 
@@ -236,4 +245,15 @@ void MirloCL::setIcons()
     setWindowIcon(windowIconPixmap());
     btOK->setIcon(okIconPixmap());
     btCancel->setIcon(cancelIconPixmap());
+}
+
+// What a screen reader says for the controls whose text does not name them.
+void MirloCL::setAccessibleNames()
+{
+    lblLinkFile->setBuddy(txtLinkFile);
+    txtStaticFileDirectory->setAccessibleName(gbStaticFileDirectory->title());
+    txtOther->setAccessibleName(gbOther->title());
+    txtFunctionDump->setAccessibleName(tr("Function Name"));
+    btLinkFile->setAccessibleName(chooseFileCaption());
+    btStaticFileDirectory->setAccessibleName(chooseDirectoryCaption());
 }

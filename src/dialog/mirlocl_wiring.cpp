@@ -1,6 +1,7 @@
 // Button connections, the activation toggle and the two browse buttons.
 #include "dialog/mirlocl.h"
 
+#include "options/messages.h"
 #include "options/optionsfile.h"
 #include "options/prompter.h"
 
@@ -85,7 +86,7 @@ void MirloCL::browseDirectory()
     const QString current = txtStaticFileDirectory->text();
     const QString start = QFileInfo(current).isDir() ? current : QString();
     txtStaticFileDirectory->setText(prompter().chooseExistingDirectory(
-            this, QCoreApplication::translate("Vimbracl caption", "Choose a directory"), start));
+            this, chooseDirectoryCaption(), start));
 }
 
 void MirloCL::browseFile()
@@ -93,5 +94,5 @@ void MirloCL::browseFile()
     const QString current = txtLinkFile->text();
     const QString start = QFileInfo(current).isFile() ? current : QString();
     txtLinkFile->setText(prompter().chooseOpenFileName(
-            this, QCoreApplication::translate("Vimbracl caption", "Choose a file"), start));
+            this, chooseFileCaption(), start));
 }

@@ -72,3 +72,13 @@ QString missingDumpFunctionMessage()
             "Dump option : The name of the function is not provided.\nFor more informations, "
             "please refer to the Coverage reference manual.");
 }
+
+QString chooseDirectoryCaption()
+{
+    return QCoreApplication::translate("Vimbracl caption", "Choose a directory");
+}
+
+QString chooseFileCaption()
+{
+    return QCoreApplication::translate("Vimbracl caption", "Choose a file");
+}

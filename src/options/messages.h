@@ -14,3 +14,5 @@ QString missingFileArgumentMessage();
 QString undecodableFileNameMessage(const QString &fileName);
 QString noWorkingDirectoryMessage(const QString &fileName);
 QString missingDumpFunctionMessage();
+QString chooseDirectoryCaption();
+QString chooseFileCaption();

@@ -44,7 +44,8 @@ OptionsFile::FileState OptionsFile::readOptionsFile()
         return FileState::Missing;
     if (content.status != ReadStatus::Read)
         return FileState::Unreadable;
-    if (const std::optional<QByteArray> line = firstLine(content.bytes))
+    // An empty first line means the default, as an empty file does.
+    if (const std::optional<QByteArray> line = firstLine(content.bytes); line && !line->isEmpty())
         m_options = decodeFileText(*line);
     return FileState::Present;
 }
@@ -100,10 +101,22 @@ bool OptionsFile::save()
     return optionsSaved && activationSaved;
 }
 
+namespace {
+
+// Spaces normalised, as saving a line in pass mode does; a line of spaces
+// stays, as an empty one would read back as the default line.
+QString normalisedImpliedLine(const QString &line)
+{
+    const QString normalised = withoutPassTokens(line);
+    return normalised.isEmpty() ? line : normalised;
+}
+
+} // namespace
+
 // Replaces the first line only: whatever the user keeps after it stays.
 bool OptionsFile::saveOptionsFile()
 {
-    m_options = m_passImplied ? withoutPassTokens(m_options) : stripPassTokens(m_options);
+    m_options = m_passImplied ? normalisedImpliedLine(m_options) : stripPassTokens(m_options);
     m_passImplied = false;
     const FileContent previous = readRegularFile(m_path, maximumFileBytes, ReadMode::Whole);
     if (previous.status == ReadStatus::TooLong) {
