@@ -1,6 +1,7 @@
 #include "dialogfixture.h"
 #include "recordingprompter.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -60,6 +61,9 @@ private Q_SLOTS:
 
     void construction();
     void tabOrderFollowsRows();
+    void controlsAreNamed_data();
+    void controlsAreNamed();
+    void tabReachesOnlyCheckedRadioButtons();
     void loadsIntoWidgets_data();
     void loadsIntoWidgets();
     void savesWhatWasClicked_data();
@@ -468,6 +472,56 @@ void tst_MirloCL::browseButtons()
     QCOMPARE(choosers.choosers[0].start, fitting);
     QCOMPARE(choosers.choosers[1].start, QString());
     QCOMPARE(choosers.choosers[2].start, QString());
+}
+
+void tst_MirloCL::controlsAreNamed_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("field-by-its-label") << "txtLinkFile" << "Link File :";
+    QTest::newRow("browse-file") << "btLinkFile" << "Choose a file";
+    QTest::newRow("browse-directory") << "btStaticFileDirectory" << "Choose a directory";
+    QTest::newRow("group-by-its-title") << "bgCalls" << "Calls (C/Ada)";
+    QTest::newRow("field-alone-in-group") << "txtOther" << "Other Options";
+    QTest::newRow("dump-function-field") << "txtFunctionDump" << "Function Name";
+}
+
+void tst_MirloCL::controlsAreNamed()
+{
+    QFETCH(QString, widget);
+    QFETCH(QString, name);
+    DialogFixture f;
+    f.open(QByteArray("-proc"), QByteArray("1"));
+
+    const auto nameOf = [](QWidget *w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    QCOMPARE(nameOf(f.widget(widget)), name);
+    for (QWidget *w : f.dialog->findChildren<QWidget *>()) {
+        if (w->focusPolicy() != Qt::NoFocus)
+            QVERIFY2(!nameOf(w).isEmpty(), qPrintable(w->objectName()));
+    }
+}
+
+void tst_MirloCL::tabReachesOnlyCheckedRadioButtons()
+{
+    DialogFixture f;
+    f.open(QByteArray("-proc=ret -call -block=logical -cond=forced -count -dumpcalling=f"),
+           QByteArray("1"));
+    f.widget("rbFunctions_with_exits")->setFocus();
+    QStringList reached;
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto *radio = qobject_cast<QRadioButton *>(QApplication::focusWidget());
+        if (radio) {
+            QVERIFY2(radio->isChecked(), qPrintable(radio->objectName()));
+            reached.append(radio->objectName());
+        }
+    }
+    // Also a checked button that takes focus only by click is a stop.
+    QVERIFY(reached.contains("rbCalls_calls"));
+    QVERIFY(reached.contains("rbBlocks_loops"));
 }
 
 QTEST_MAIN(tst_MirloCL)
