@@ -4,6 +4,7 @@
 #include "options/messages.h"
 #include "options/optionsfile.h"
 
+#include "accessiblenames.h"
 #include "filehelpers.h"
 #include "recordingprompter.h"
 
@@ -164,10 +165,11 @@ void tst_I18n::frenchReachesDialogAndBoxes()
     makeInstallation();
     QVERIFY(installTranslators(*qApp, {"Vimbracl_"}, "fr_FR"));
 
+    // French typography: non-breaking spaces inside the guillemets.
     QCOMPARE(cannotCreateFileMessage("/p/x.opt"),
-             QString::fromUtf8("Impossible de cr\xc3\xa9" "er le fichier \xc2\xab /p/x.opt \xc2\xbb"));
+             QString::fromUtf8("Impossible de cr\xc3\xa9" "er le fichier \xc2\xab\xc2\xa0/p/x.opt\xc2\xa0\xc2\xbb"));
     QCOMPARE(cannotWriteFileMessage("/p/x.opt"),
-             QString::fromUtf8("Impossible d'\xc3\xa9" "crire dans le fichier \xc2\xab /p/x.opt \xc2\xbb"));
+             QString::fromUtf8("Impossible d'\xc3\xa9" "crire dans le fichier \xc2\xab\xc2\xa0/p/x.opt\xc2\xa0\xc2\xbb"));
 
     RecordingPrompter boxes;
     OptionsFile store(m_project->filePath("proj.opt"));
@@ -176,6 +178,18 @@ void tst_I18n::frenchReachesDialogAndBoxes()
     QCOMPARE(dialog.findChild<QPushButton *>("btDisable")->text(), QString("Activer"));
     QCOMPARE(dialog.findChild<QPushButton *>("btCancel")->text(), QString("Annuler"));
     QVERIFY(boxes.messages.isEmpty());
+
+    // A screen reader names every control in French too.
+    QCOMPARE(unnamedControls(&dialog), QStringList());
+    const QList<std::pair<const char *, QString>> names = {
+            {"txtLinkFile", QString::fromUtf8("Fich. lien\xc2\xa0:")},
+            {"btLinkFile", QStringLiteral("Choisir un fichier")},
+            {"btStaticFileDirectory", QString::fromUtf8("Choisir un r\xc3\xa9pertoire")},
+            {"txtFunctionDump", QStringLiteral("Nom de la fonction")},
+            {"bgCalls", QStringLiteral("Appels (C/Ada)")},
+    };
+    for (const auto &[widget, name] : names)
+        QCOMPARE(accessibleName(dialog.findChild<QWidget *>(widget)), name);
 }
 
 QTEST_MAIN(tst_I18n)

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Feature Activation (C/C++)</source>
-        <translation>Funktionsaktivierung (C/C++)</translation>
+        <translation>Laufzeitanalysen (C/C++)</translation>
     </message>
     <message>
         <source>Runtime Trace</source>
@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Memory Profiling</source>
-        <translation>Speicherprofilierung</translation>
+        <translation>Speicher-Profiling</translation>
     </message>
     <message>
         <source>Performance Profiling</source>
-        <translation>Leistungsprofilierung</translation>
+        <translation>Performance-Profiling</translation>
     </message>
     <message>
         <source>OK</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Ada 83 Restrictions</source>
-        <translation>Ada-83-Regeln</translation>
+        <translation>Nur Ada 83</translation>
     </message>
     <message>
         <source>Link File :</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Ternary (C/C++)</source>
-        <translation>Ternär (C/C++)</translation>
+        <translation>Ternärer Operator (C/C++)</translation>
     </message>
     <message>
         <source>No Ternaries Coverage</source>
@@ -145,15 +145,15 @@
     </message>
     <message>
         <source>After Call</source>
-        <translation>Nach dem Aufruf</translation>
+        <translation>Nach Aufruf</translation>
     </message>
     <message>
         <source>Before Call (C only)</source>
-        <translation>Vor dem Aufruf (nur C)</translation>
+        <translation>Vor Aufruf (nur C)</translation>
     </message>
     <message>
         <source>Before Return</source>
-        <translation>Vor dem Rücksprung</translation>
+        <translation>Vor Rücksprung</translation>
     </message>
     <message>
         <source>Other Options</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Feature Activation (C/C++)</source>
-        <translation>Activation des fonctions (C/C++)</translation>
+        <translation>Analyses d&apos;exécution (C/C++)</translation>
     </message>
     <message>
         <source>Runtime Trace</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Link File :</source>
-        <translation>Liens :</translation>
+        <translation>Fich. lien :</translation>
     </message>
     <message>
         <source>...</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>No Ternaries Coverage</source>
-        <translation>Sans couverture ternaire</translation>
+        <translation>Ternaires non couverts</translation>
     </message>
     <message>
         <source>Code Coverage Levels</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>None</source>
-        <translation>Aucune</translation>
+        <translation>Néant</translation>
     </message>
     <message>
         <source>With Exits</source>
@@ -192,37 +192,37 @@
     <message>
         <source>Unable to create the file &quot;%1&quot;</source>
         <comment>%1 is the file name</comment>
-        <translation>Impossible de créer le fichier « %1 »</translation>
+        <translation>Impossible de créer le fichier « %1 »</translation>
     </message>
     <message>
         <source>Unable to write in the file &quot;%1&quot;</source>
         <comment>%1 is the file name</comment>
-        <translation>Impossible d&apos;écrire dans le fichier « %1 »</translation>
+        <translation>Impossible d&apos;écrire dans le fichier « %1 »</translation>
     </message>
     <message>
         <source>Error in Command Line : no File</source>
-        <translation>Erreur dans la ligne de commande : aucun fichier</translation>
+        <translation>Erreur dans la ligne de commande : aucun fichier</translation>
     </message>
     <message>
         <source>Dump option : The name of the function is not provided.
 For more informations, please refer to the Coverage reference manual.</source>
-        <translation>Option de vidage : le nom de la fonction n&apos;est pas indiqué.
+        <translation>Option de vidage : le nom de la fonction n&apos;est pas indiqué.
 Pour plus d&apos;informations, consultez le manuel de référence de la couverture.</translation>
     </message>
     <message>
         <source>Unable to read the file &quot;%1&quot;</source>
         <comment>%1 is the file name</comment>
-        <translation>Impossible de lire le fichier « %1 »</translation>
+        <translation>Impossible de lire le fichier « %1 »</translation>
     </message>
     <message>
         <source>Error in Command Line : the file name &quot;%1&quot; is not valid in the system&apos;s character encoding</source>
         <comment>%1 is the file name, with the characters that cannot be shown replaced</comment>
-        <translation>Erreur dans la ligne de commande : le nom de fichier « %1 » n’est pas valide dans le codage de caractères du système</translation>
+        <translation>Erreur dans la ligne de commande : le nom de fichier « %1 » n&apos;est pas valide dans le codage de caractères du système</translation>
     </message>
     <message>
         <source>Error in Command Line : the current directory cannot be found, so the relative file name &quot;%1&quot; cannot be used</source>
         <comment>%1 is the file name</comment>
-        <translation>Erreur dans la ligne de commande : le répertoire courant est introuvable, le nom de fichier relatif « %1 » ne peut donc pas être utilisé</translation>
+        <translation>Erreur dans la ligne de commande : le répertoire courant est introuvable, le nom de fichier relatif « %1 » ne peut donc pas être utilisé</translation>
     </message>
 </context>
 </TS>

@@ -2,13 +2,40 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QStyle>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionComplex>
+
+namespace {
+
+// The Windows style, with a group title that would run past its frame's
+// right corner moved left into the frame's indent, as far as the frame
+// allows, instead of being cut.
+class FixedLayoutStyle final : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                         SubControl subControl, const QWidget *widget) const override
+    {
+        QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
+        if (control == CC_GroupBox && subControl == SC_GroupBoxLabel) {
+            constexpr int frameCorner = 2;
+            const int overrun = rect.right() - (option->rect.right() - frameCorner);
+            if (overrun > 0)
+                rect.translate(-qMin(overrun, rect.left() - frameCorner), 0);
+        }
+        return rect;
+    }
+};
+
+} // namespace
 
 void applyFixedLayoutLook(QApplication &application)
 {
-    if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
-        application.setStyle(style);
+    if (QStyle *windows = QStyleFactory::create(QStringLiteral("Windows")))
+        application.setStyle(new FixedLayoutStyle(windows));
     QFont font = QApplication::font();
     font.setPixelSize(11);
     QApplication::setFont(font);
