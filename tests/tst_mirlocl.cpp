@@ -501,7 +501,7 @@ void tst_MirloCL::controlsAreNamed()
 void tst_MirloCL::tabReachesOnlyCheckedRadioButtons()
 {
     DialogFixture f;
-    f.open(QByteArray("-proc=ret -call -block=logical -cond=forced -count -dumpcalling=f"),
+    f.open(QByteArray("-proc=ret -call -block=logical -cond=forceevaluation -count -dumpcalling=f"),
            QByteArray("1"));
     f.widget("rbFunctions_with_exits")->setFocus();
     QStringList reached;
@@ -516,6 +516,13 @@ void tst_MirloCL::tabReachesOnlyCheckedRadioButtons()
     // Also a checked button that takes focus only by click is a stop.
     QVERIFY(reached.contains("rbCalls_calls"));
     QVERIFY(reached.contains("rbBlocks_loops"));
+
+    // The arrow keys still move and check within the group.
+    QVERIFY(f.widget<QRadioButton>("rbConditions_forced")->isChecked());
+    f.widget("rbConditions_forced")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("rbConditions_modified_multiple"));
+    QVERIFY(f.widget<QRadioButton>("rbConditions_modified_multiple")->isChecked());
 }
 
 QTEST_MAIN(tst_MirloCL)
