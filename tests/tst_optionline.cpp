@@ -174,6 +174,7 @@ void tst_OptionLine::withFirstLineReplaced_data()
     QTest::newRow("lf-and-rest-kept") << QByteArray("-old\nnote\n") << QByteArray("-new\nnote\n");
     QTest::newRow("crlf-and-rest-kept") << QByteArray("-old\r\n\r\n") << QByteArray("-new\r\n\r\n");
     QTest::newRow("empty-first-line") << QByteArray("\nnote") << QByteArray("-new\nnote");
+    QTest::newRow("byte-order-mark-kept") << QByteArray("\xEF\xBB\xBF-old") << QByteArray("\xEF\xBB\xBF-new");
 }
 
 void tst_OptionLine::withFirstLineReplaced()

@@ -77,9 +77,9 @@ bool isEscape(QChar c)
 
 QString decodeFileText(const QByteArray &bytes)
 {
-    // An editor's byte order mark is not part of the first token.
-    const QByteArray bom("\xEF\xBB\xBF");
-    const QByteArray content = bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes;
+    const QByteArray content = bytes.startsWith(utf8ByteOrderMark)
+            ? bytes.mid(qstrlen(utf8ByteOrderMark))
+            : bytes;
     if (content.isValidUtf8())
         return decodeKeepingBom(content);
     return decodeEscapingInvalidBytes(content);

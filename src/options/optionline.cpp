@@ -1,5 +1,6 @@
 #include "options/optionline.h"
 
+#include "options/filetext.h"
 #include "options/vocabulary.h"
 
 #include <cctype>
@@ -113,11 +114,12 @@ std::optional<QByteArray> firstLine(const QByteArray &content)
 
 QByteArray withFirstLineReplaced(const QByteArray &content, const QByteArray &line)
 {
+    const QByteArray start = content.startsWith(utf8ByteOrderMark) ? utf8ByteOrderMark : "";
     const qsizetype newline = content.indexOf('\n');
     if (newline < 0 || newline == content.size() - 1)
-        return line;
+        return start + line;
     const qsizetype terminator = (newline > 0 && content.at(newline - 1) == '\r') ? newline - 1 : newline;
-    return line + content.mid(terminator);
+    return start + line + content.mid(terminator);
 }
 
 std::optional<int> scanInteger(const QByteArray &content)
