@@ -40,27 +40,35 @@ OptionsFile::FileState OptionsFile::readOptionsFile()
 {
     m_options = defaultOptionLine();
     const FileContent content = readRegularFile(m_path, maximumLineBytes, ReadMode::FirstLine);
-    if (content.status == ReadStatus::Missing)
-        return FileState::Missing;
-    if (content.status != ReadStatus::Read)
-        return FileState::Unreadable;
     // An empty first line means the default, as an empty file does.
-    if (const std::optional<QByteArray> line = firstLine(content.bytes); line && !line->isEmpty())
-        m_options = decodeFileText(*line);
-    return FileState::Present;
+    if (const std::optional<QByteArray> line = firstLine(content.bytes)) {
+        if (const QString text = decodeFileText(*line); !text.isEmpty())
+            m_options = text;
+    }
+    return stateOf(content.status);
 }
 
 OptionsFile::FileState OptionsFile::readActivationFile()
 {
     const FileContent content =
             readRegularFile(activationPath(), activationBytesScanned, ReadMode::Prefix);
-    if (content.status == ReadStatus::Missing)
-        return FileState::Missing;
-    if (content.status != ReadStatus::Read)
-        return FileState::Unreadable;
     if (const std::optional<int> value = scanInteger(content.bytes))
         m_active = *value;
-    return FileState::Present;
+    return stateOf(content.status);
+}
+
+OptionsFile::FileState OptionsFile::stateOf(ReadStatus status)
+{
+    switch (status) {
+    case ReadStatus::Read:
+        return FileState::Present;
+    case ReadStatus::Missing:
+        return FileState::Missing;
+    case ReadStatus::Unreadable:
+    case ReadStatus::TooLong:
+        break;
+    }
+    return FileState::Unreadable;
 }
 
 // Once for each file, however often start-up reads it.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "options/fileaccess.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -41,6 +43,7 @@ public:
 private:
     enum class FileState { Present, Missing, Unreadable };
 
+    static FileState stateOf(ReadStatus status);
     FileState readOptionsFile();
     FileState readActivationFile();
     void reportUnreadable(const QString &filePath, FileState state);
