@@ -42,3 +42,20 @@ build_and_install() {
     cmake --build "$BUILD" --parallel "$(nproc)"
     cmake --install "$BUILD" --prefix "$PREFIX" "${install_options[@]}" >/dev/null
 }
+
+# capture_dialog PID PNG: waits up to 10 s for the dialog of the program
+# running as PID to be shown in the X server, then saves it as PNG and ends
+# the program.
+capture_dialog() {
+    local pid=$1 png=$2 window=
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --class vimbracl 2>/dev/null | head -1 || true)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || { echo "error: the dialog did not appear" >&2; kill "$pid"; exit 1; }
+    sleep 0.5 # let it finish painting
+    import -window "$window" "$png"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}

@@ -22,17 +22,6 @@ if [ "${1:-}" != --png ]; then
 fi
 
 VIMBRADIR="$PREFIX" "$PREFIX/bin/vimbracl" -c++ demo.opt &
-pid=$!
-window=
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --class vimbracl 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { kill "$pid"; echo "error: the dialog did not appear" >&2; exit 1; }
-sleep 0.5
-import -window "$window" "$BUILD/demo.png"
-kill "$pid"
-wait "$pid" 2>/dev/null || true
+capture_dialog $! "$BUILD/demo.png"
 echo "There is no display, so the dialog was rendered into $BUILD/demo.png."
 echo "To open the real window, run tools/demo.sh in a desktop session, or over ssh -X."

@@ -17,22 +17,12 @@ mkdir -p "$out"
 
 # shoot NAME ACTIVE LANG: opens a fresh project and captures the dialog.
 shoot() {
-    local project window pid
+    local project
     project=$(mktemp -d)
     printf '%s' '-proc=ret -call -block -cond -count -dumpcalling=main -trace -DDEMO=1' >"$project/demo.opt"
     printf '%s' "$2" >"$project/demo.opt_act"
     (cd "$project" && LANG=$3 LC_ALL= VIMBRADIR="$PREFIX" "$PREFIX/bin/vimbracl" -c++ demo.opt) &
-    pid=$!
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --class vimbracl 2>/dev/null | head -1 || true)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    [ -n "$window" ] || { echo "error: the dialog did not appear" >&2; kill "$pid"; exit 1; }
-    sleep 0.5
-    import -window "$window" "$out/$1.png"
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    capture_dialog $! "$out/$1.png"
     rm -rf "$project"
     echo "$out/$1.png"
 }
