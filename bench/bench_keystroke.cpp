@@ -5,7 +5,7 @@
 
 #include "dialog/dialoglook.h"
 #include "dialog/mirlocl.h"
-#include "options/optionsfile.h"
+#include "store/optionsfile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

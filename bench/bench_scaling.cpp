@@ -1,8 +1,8 @@
 // Parsing and composing lines of 1,000 to 1,000,000 tokens: the time per
 // token must stay flat as the line grows.
-#include "options/optioncomposer.h"
-#include "options/optionline.h"
-#include "options/optionparser.h"
+#include "optionline/optioncomposer.h"
+#include "optionline/optionline.h"
+#include "optionline/optionparser.h"
 
 #include <QElapsedTimer>
 

@@ -1,6 +1,6 @@
 // Whatever stands at the two names, start-up and saving never lose,
 // misplace or corrupt a byte of the user's files.
-#include "options/optionsfile.h"
+#include "store/optionsfile.h"
 
 #include "filehelpers.h"
 #include "filesizelimit.h"

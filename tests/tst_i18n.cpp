@@ -1,8 +1,8 @@
 #include "app/program.h"
 #include "dialog/mirlocl.h"
 #include "i18n/i18nutil.h"
-#include "options/messages.h"
-#include "options/optionsfile.h"
+#include "store/messages.h"
+#include "store/optionsfile.h"
 
 #include "accessiblenames.h"
 #include "filehelpers.h"

@@ -1,4 +1,4 @@
-#include "options/optioncomposer.h"
+#include "optionline/optioncomposer.h"
 
 #include "optionstatebuilder.h"
 

@@ -1,4 +1,4 @@
-#include "options/optionparser.h"
+#include "optionline/optionparser.h"
 
 #include "optionstatebuilder.h"
 

@@ -1,4 +1,4 @@
-#include "options/optionsfile.h"
+#include "store/optionsfile.h"
 
 #include "filehelpers.h"
 #include "filesizelimit.h"

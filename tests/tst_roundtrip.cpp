@@ -1,10 +1,10 @@
 // Property: every dialog state that the option line can carry comes back
 // unchanged after Apply and a fresh start on the same files.
 #include "dialog/mirlocl.h"
-#include "options/optionline.h"
-#include "options/optionparser.h"
-#include "options/optionsfile.h"
-#include "options/vocabulary.h"
+#include "optionline/optionline.h"
+#include "optionline/optionparser.h"
+#include "store/optionsfile.h"
+#include "optionline/vocabulary.h"
 
 #include "optionstatebuilder.h"
 #include "recordingprompter.h"

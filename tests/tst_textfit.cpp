@@ -2,7 +2,7 @@
 // shipped translation, at the program's own style and font.
 #include "dialog/dialoglook.h"
 #include "dialog/mirlocl.h"
-#include "options/optionsfile.h"
+#include "store/optionsfile.h"
 
 #include "recordingprompter.h"
 

@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 
-#include "options/messages.h"
+#include "store/messages.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/language.h"
+#include "optionline/language.h"
 
 #include <QString>
 #include <QStringList>

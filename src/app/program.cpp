@@ -3,8 +3,8 @@
 #include "app/commandline.h"
 #include "dialog/mirlocl.h"
 #include "i18n/i18nutil.h"
-#include "options/messages.h"
-#include "options/optionsfile.h"
+#include "store/messages.h"
+#include "store/optionsfile.h"
 
 #include <QApplication>
 #include <QDir>

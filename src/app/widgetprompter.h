@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/prompter.h"
+#include "store/prompter.h"
 
 // The real Qt boxes and file choosers.
 class WidgetPrompter final : public Prompter

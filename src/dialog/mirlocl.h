@@ -1,7 +1,7 @@
 #pragma once
 
-#include "options/language.h"
-#include "options/optionstate.h"
+#include "optionline/language.h"
+#include "optionline/optionstate.h"
 
 #include <QDialog>
 #include <QList>

@@ -2,9 +2,9 @@
 #include "dialog/mirlocl.h"
 
 #include "dialog/radiochoices.h"
-#include "options/messages.h"
-#include "options/optioncomposer.h"
-#include "options/optionsfile.h"
+#include "store/messages.h"
+#include "optionline/optioncomposer.h"
+#include "store/optionsfile.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 #include "dialog/mirlocl.h"
 
 #include "icons.h"
-#include "options/messages.h"
+#include "store/messages.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

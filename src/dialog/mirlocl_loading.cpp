@@ -2,8 +2,8 @@
 #include "dialog/mirlocl.h"
 
 #include "dialog/radiochoices.h"
-#include "options/optionparser.h"
-#include "options/optionsfile.h"
+#include "optionline/optionparser.h"
+#include "store/optionsfile.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 // Button connections, the activation toggle and the two browse buttons.
 #include "dialog/mirlocl.h"
 
-#include "options/messages.h"
-#include "options/optionsfile.h"
-#include "options/prompter.h"
+#include "store/messages.h"
+#include "store/optionsfile.h"
+#include "store/prompter.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

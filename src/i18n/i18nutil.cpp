@@ -1,6 +1,6 @@
 #include "i18n/i18nutil.h"
 
-#include "options/prompter.h"
+#include "store/prompter.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // libFuzzer entry: arbitrary bytes as the options file.
 #include "optionlinecheck.h"
 
-#include "options/prompter.h"
+#include "store/prompter.h"
 
 #include <QTemporaryDir>
 

@@ -1,8 +1,8 @@
 #include "optionlinecheck.h"
 
-#include "options/optioncomposer.h"
-#include "options/optionparser.h"
-#include "options/optionsfile.h"
+#include "optionline/optioncomposer.h"
+#include "optionline/optionparser.h"
+#include "store/optionsfile.h"
 
 #include <QFile>
 

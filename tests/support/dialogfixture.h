@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialog/mirlocl.h"
-#include "options/optionsfile.h"
+#include "store/optionsfile.h"
 
 #include "filehelpers.h"
 

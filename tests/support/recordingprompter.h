@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/prompter.h"
+#include "store/prompter.h"
 
 #include <QList>
 #include <QStringList>

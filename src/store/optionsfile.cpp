@@ -1,10 +1,11 @@
-#include "options/optionsfile.h"
+#include "store/optionsfile.h"
 
-#include "options/fileaccess.h"
-#include "options/filetext.h"
-#include "options/messages.h"
-#include "options/optionline.h"
-#include "options/vocabulary.h"
+#include "filekeeping/fileaccess.h"
+#include "filekeeping/filetext.h"
+#include "optionline/optionline.h"
+#include "optionline/vocabulary.h"
+#include "store/fileformat.h"
+#include "store/messages.h"
 
 OptionsFile::OptionsFile(const QString &path) : m_path(path)
 {

@@ -1,6 +1,6 @@
-#include "options/messages.h"
+#include "store/messages.h"
 
-#include "options/prompter.h"
+#include "store/prompter.h"
 
 #include <QCoreApplication>
 

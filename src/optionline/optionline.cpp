@@ -1,10 +1,6 @@
-#include "options/optionline.h"
+#include "optionline/optionline.h"
 
-#include "options/filetext.h"
-#include "options/vocabulary.h"
-
-#include <cctype>
-#include <limits>
+#include "optionline/vocabulary.h"
 
 QList<QStringView> splitTokens(QStringView line)
 {
@@ -94,58 +90,4 @@ void appendSeparated(QString &list, QStringView token)
     if (!list.isEmpty())
         list += QLatin1Char(' ');
     list += token;
-}
-
-QString activationPathFor(const QString &optionsPath)
-{
-    return optionsPath + QLatin1String("_act");
-}
-
-std::optional<QByteArray> firstLine(const QByteArray &content)
-{
-    if (content.isEmpty())
-        return std::nullopt;
-    const qsizetype newline = content.indexOf('\n');
-    if (newline < 0)
-        return content;
-    const qsizetype end = (newline > 0 && content.at(newline - 1) == '\r') ? newline - 1 : newline;
-    return content.left(end);
-}
-
-QByteArray withFirstLineReplaced(const QByteArray &content, const QByteArray &line)
-{
-    const QByteArray start = content.startsWith(utf8ByteOrderMark) ? utf8ByteOrderMark : "";
-    const qsizetype newline = content.indexOf('\n');
-    if (newline < 0 || newline == content.size() - 1)
-        return start + line;
-    const qsizetype terminator = (newline > 0 && content.at(newline - 1) == '\r') ? newline - 1 : newline;
-    return start + line + content.mid(terminator);
-}
-
-std::optional<int> scanInteger(const QByteArray &content)
-{
-    qsizetype i = 0;
-    while (i < content.size() && std::isspace(static_cast<unsigned char>(content.at(i))))
-        ++i;
-    bool negative = false;
-    if (i < content.size() && (content.at(i) == '+' || content.at(i) == '-')) {
-        negative = content.at(i) == '-';
-        ++i;
-    }
-    const qsizetype firstDigit = i;
-    long long value = 0;
-    constexpr long long limit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
-    for (; i < content.size() && std::isdigit(static_cast<unsigned char>(content.at(i))); ++i) {
-        if (value < limit)
-            value = value * 10 + (content.at(i) - '0');
-    }
-    if (i == firstDigit)
-        return std::nullopt;
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (value < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(value);
 }

@@ -1,4 +1,4 @@
-#include "options/filetext.h"
+#include "filekeeping/filetext.h"
 
 #include <QStringDecoder>
 

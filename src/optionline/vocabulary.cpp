@@ -1,4 +1,4 @@
-#include "options/vocabulary.h"
+#include "optionline/vocabulary.h"
 
 QString defaultOptionLine()
 {

@@ -1,4 +1,4 @@
-#include "options/prompter.h"
+#include "store/prompter.h"
 
 #include <QDebug>
 

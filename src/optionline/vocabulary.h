@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/optionstate.h"
+#include "optionline/optionstate.h"
 
 #include <QLatin1StringView>
 

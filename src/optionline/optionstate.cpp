@@ -1,4 +1,4 @@
-#include "options/optionstate.h"
+#include "optionline/optionstate.h"
 
 #include <QDebug>
 

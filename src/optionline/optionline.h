@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringView>
-
-#include <optional>
 
 // Only U+0020 separates tokens; runs of spaces count as one separator. The
 // tokens are views into `line`, which must outlive them.
@@ -45,20 +42,3 @@ ValueSpan readValue(const QList<QStringView> &tokens, qsizetype at, qsizetype pr
 
 // Appends a token to a space-separated list.
 void appendSeparated(QString &list, QStringView token);
-
-// The activation file lives beside the options file.
-QString activationPathFor(const QString &optionsPath);
-
-// The first line of a file's content without its LF or CRLF terminator, or
-// nothing when the content is empty.
-std::optional<QByteArray> firstLine(const QByteArray &content);
-
-// The file's content with its first line replaced by `line`. The terminator
-// after the first line and every byte after it stay; a terminator with
-// nothing after it is dropped, as the line alone is written without one. A
-// leading byte order mark stays in front of the new line.
-QByteArray withFirstLineReplaced(const QByteArray &content, const QByteArray &line);
-
-// The integer at the start of the activation file, read the way "%d" scans:
-// leading white space, an optional sign, digits. Out-of-range values saturate.
-std::optional<int> scanInteger(const QByteArray &content);

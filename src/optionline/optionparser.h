@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/optionstate.h"
+#include "optionline/optionstate.h"
 
 // Reads an option line the way the dialog shows it: the last token of a
 // group wins, synonyms count as their token, unknown tokens are collected in

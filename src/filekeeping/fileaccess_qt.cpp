@@ -1,6 +1,6 @@
 // File access for systems without POSIX calls: Qt's own, with fewer of the
 // guarantees (ownership and links are the system's concern there).
-#include "options/fileaccess.h"
+#include "filekeeping/fileaccess.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/fileaccess.h"
+#include "filekeeping/fileaccess.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 // Small POSIX helpers behind the file access of Unix builds.
 
-#include "options/fileaccess.h"
+#include "filekeeping/fileaccess.h"
 
 #include <QByteArray>
 

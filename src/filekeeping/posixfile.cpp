@@ -1,4 +1,4 @@
-#include "options/posixfile.h"
+#include "filekeeping/posixfile.h"
 
 #include <cerrno>
 #include <climits>

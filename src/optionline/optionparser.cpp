@@ -1,7 +1,7 @@
-#include "options/optionparser.h"
+#include "optionline/optionparser.h"
 
-#include "options/optionline.h"
-#include "options/vocabulary.h"
+#include "optionline/optionline.h"
+#include "optionline/vocabulary.h"
 
 namespace {
 

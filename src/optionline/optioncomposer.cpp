@@ -1,7 +1,7 @@
-#include "options/optioncomposer.h"
+#include "optionline/optioncomposer.h"
 
-#include "options/optionparser.h"
-#include "options/vocabulary.h"
+#include "optionline/optionparser.h"
+#include "optionline/vocabulary.h"
 
 namespace {
 

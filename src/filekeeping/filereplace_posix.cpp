@@ -1,5 +1,5 @@
-#include "options/fileaccess.h"
-#include "options/posixfile.h"
+#include "filekeeping/fileaccess.h"
+#include "filekeeping/posixfile.h"
 
 #include <QFile>
 #include <QRandomGenerator>
