@@ -32,7 +32,7 @@ Widget *add(QWidget *parent, const QRect &geometry, const QString &text = {})
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    applyFixedLayoutLook(application);
+    applyFixedLayoutLook();
     FirstPaintQuitter quitter;
     application.installEventFilter(&quitter);
 

@@ -69,7 +69,7 @@ double medianKeystroke(const QByteArray &line, int keystrokes)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    applyFixedLayoutLook(application);
+    applyFixedLayoutLook();
     const int keystrokes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 51;
 
     std::printf("one keystroke in txtOther, key event to end of repaint, median of %d (%s)\n",

@@ -10,7 +10,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    applyFixedLayoutLook(application);
+    applyFixedLayoutLook();
     WidgetPrompter widgetPrompter;
     setPrompter(&widgetPrompter);
     FirstPaintQuitter quitter;

@@ -1,5 +1,6 @@
 // Whatever stands at the two names, start-up and saving never lose,
 // misplace or corrupt a byte of the user's files.
+#include "filekeeping/savepoints.h"
 #include "store/optionsfile.h"
 
 #include "filehelpers.h"
@@ -68,6 +69,12 @@ QMap<QByteArray, QByteArray> attributesOf(const QString &path)
     return attributes;
 }
 
+void skipUnlessPosixBackend()
+{
+    if (fileBackend() != FileBackend::Posix)
+        QSKIP("only the POSIX backend keeps owners, groups, ACLs, attributes and hard links");
+}
+
 bool makeSocket(const QString &path)
 {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -100,6 +107,9 @@ private Q_SLOTS:
     void identityIsKept_data();
     void identityIsKept();
     void failedWriteInPlacePutsBytesBack();
+    void inPlaceSaveLeavesNoOldTail();
+    void failedRenameCannotCreate();
+    void securityAttributesKeepTheRename();
 
 private:
     QString path(const QString &name = QStringLiteral("proj.opt")) const { return m_dir->filePath(name); }
@@ -228,19 +238,24 @@ void tst_FileKeeping::danglingLinkCreatesItsTarget()
 void tst_FileKeeping::unreadableIsNotMissing_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("options-file") << "proj.opt";
-    QTest::newRow("activation-file") << "proj.opt_act";
+    QTest::addColumn<bool>("activationMissing");
+    QTest::newRow("options-file") << "proj.opt" << false;
+    QTest::newRow("activation-file") << "proj.opt_act" << false;
+    QTest::newRow("options-file-activation-missing") << "proj.opt" << true;
 }
 
 void tst_FileKeeping::unreadableIsNotMissing()
 {
     QFETCH(QString, name);
+    QFETCH(bool, activationMissing);
     QVERIFY(writeBytes(path(), "-count -Dsecret"));
     QVERIFY(writeBytes(path() + "_act", "1"));
     for (const QString &file : {path(), path() + "_act"})
         QVERIFY(::chown(QFile::encodeName(file).constData(), unprivilegedId, unprivilegedId) == 0 || ::geteuid() != 0);
     QVERIFY(::chmod(QFile::encodeName(path(name)).constData(), 0200) == 0);
     const QByteArray unreadBytes = readBytes(path(name));
+    if (activationMissing)
+        QVERIFY(QFile::remove(path() + "_act"));
 
     const ChildResult atStart = runUnprivileged([this] {
         RecordingPrompter boxes;
@@ -255,9 +270,10 @@ void tst_FileKeeping::unreadableIsNotMissing()
     QCOMPARE(QString::fromUtf8(atStart.output),
              QStringList({cannotRead(path(name)),
                           optionsUnread ? "-proc -block=decision -nocall -nocond" : "-count -Dsecret",
-                          optionsUnread ? "1" : "0"})
+                          optionsUnread && !activationMissing ? "1" : "0"})
                      .join('\n'));
     QCOMPARE(readBytes(path(name)), unreadBytes);
+    QCOMPARE(readBytes(path() + "_act"), activationMissing ? QByteArray("0") : QByteArray("1"));
 
     // Saving goes on as usual where the system allows it.
     const ChildResult saved = runUnprivileged([this] { return save(path(), "-count ").join('\n').toUtf8(); });
@@ -289,6 +305,7 @@ void tst_FileKeeping::identityIsKept_data()
     QTest::addColumn<bool>("savedByUser"); // else by root
     QTest::addColumn<QString>("extra");
 
+    // Every row is one that only the POSIX backend keeps.
     const uint user = unprivilegedId;
     QTest::newRow("root-saves-users-file") << user << user << 0640u << false << "";
     QTest::newRow("hard-link-sees-new-content") << 0u << 0u << 0644u << false << "hard-link";
@@ -296,6 +313,7 @@ void tst_FileKeeping::identityIsKept_data()
     QTest::newRow("extended-attribute") << 0u << 0u << 0640u << false << "xattr";
     QTest::newRow("user-saves-file-of-foreign-group") << user << 0u << 0664u << true << "";
     QTest::newRow("user-saves-in-unwritable-directory") << user << user << 0644u << true << "locked-dir";
+    QTest::newRow("directory-default-acl-not-taken") << 0u << 0u << 0640u << false << "default-acl";
 }
 
 void tst_FileKeeping::identityIsKept()
@@ -305,6 +323,7 @@ void tst_FileKeeping::identityIsKept()
     QFETCH(uint, mode);
     QFETCH(bool, savedByUser);
     QFETCH(QString, extra);
+    skipUnlessPosixBackend();
     if (::geteuid() != 0)
         QSKIP("giving files to another user needs root");
     QVERIFY(QDir(m_dir->path()).mkdir("project"));
@@ -319,6 +338,8 @@ void tst_FileKeeping::identityIsKept()
     if (extra == "hard-link")
         QVERIFY(::link(name.constData(), QFile::encodeName(path("other-name")).constData()) == 0);
     if (extra == "acl" && QProcess::execute("setfacl", {"-m", "u:65534:rw", file}) != 0)
+        QSKIP("the file system refuses ACLs");
+    if (extra == "default-acl" && QProcess::execute("setfacl", {"-d", "-m", "u:65534:rw", path("project")}) != 0)
         QSKIP("the file system refuses ACLs");
     if (extra == "xattr" && ::setxattr(name.constData(), "user.note", "kept", 4, 0) != 0)
         QSKIP("the file system refuses user extended attributes");
@@ -356,6 +377,57 @@ void tst_FileKeeping::failedWriteInPlacePutsBytesBack()
     QCOMPARE(boxes, QStringList{QStringLiteral("Unable to write in the file \"%1\"").arg(path())});
     QCOMPARE(readBytes(path()), QByteArray("-count\nnote"));
     QCOMPARE(entriesOf(m_dir->path()), QStringList({"other-name", "proj.opt", "proj.opt_act"}));
+}
+
+// A hard link makes the save write in place.
+void tst_FileKeeping::inPlaceSaveLeavesNoOldTail()
+{
+    QVERIFY(writeBytes(path(), "-proc -count -Dlonger"));
+    QVERIFY(::link(QFile::encodeName(path()).constData(),
+                   QFile::encodeName(path("other-name")).constData()) == 0);
+    QCOMPARE(save(path(), QStringLiteral("-count")), QStringList());
+    QCOMPARE(readBytes(path()), QByteArray("-count"));
+}
+
+// Another program puts a directory where the file was while the save runs.
+void tst_FileKeeping::failedRenameCannotCreate()
+{
+    QVERIFY(writeBytes(path(), "-count"));
+    QVERIFY(writeBytes(path() + "_act", "0"));
+    setSavePointHook([](SavePoint, const QString &target) {
+        if (QFileInfo(target).isFile() && QFile::remove(target) && QDir().mkdir(target))
+            writeBytes(target + "/kept", "x");
+    });
+    const QStringList boxes = save(path(), QStringLiteral("-proc -count"));
+    setSavePointHook({});
+
+    QCOMPARE(boxes, QStringList({QStringLiteral("Unable to create the file \"%1\"").arg(path()),
+                                 QStringLiteral("Unable to create the file \"%1\"").arg(path() + "_act")}));
+    QCOMPARE(readBytes(path() + "/kept"), QByteArray("x"));
+    QCOMPARE(entriesOf(m_dir->path()), QStringList({"proj.opt", "proj.opt_act"}));
+}
+
+// A security module labels each new file itself and may refuse to have
+// such labels set or removed by the program: the save must still replace
+// the file whole rather than write into it.
+void tst_FileKeeping::securityAttributesKeepTheRename()
+{
+    skipUnlessPosixBackend();
+    QVERIFY(writeBytes(path(), "-count\nnote"));
+    QVERIFY(writeBytes(path() + "_act", "0"));
+    const QByteArray name = QFile::encodeName(path());
+    for (const QString &file : {path(), path() + "_act"})
+        QVERIFY(::chown(QFile::encodeName(file).constData(), unprivilegedId, unprivilegedId) == 0 || ::geteuid() != 0);
+    if (::geteuid() != 0 || ::setxattr(name.constData(), "security.vimbracl", "label", 5, 0) != 0)
+        QSKIP("setting a security attribute needs root and a file system that takes it");
+    const ino_t before = statOf(path()).st_ino;
+
+    const ChildResult saved = runUnprivileged([this] { return save(path(), "-proc -count").join('\n').toUtf8(); });
+
+    QCOMPARE(saved.status, 0);
+    QCOMPARE(saved.output, QByteArray());
+    QCOMPARE(readBytes(path()), QByteArray("-proc -count\nnote"));
+    QVERIFY(statOf(path()).st_ino != before);
 }
 
 QTEST_GUILESS_MAIN(tst_FileKeeping)

@@ -30,6 +30,7 @@ void tst_FileText::fileTextRoundTrip_data()
     QTest::newRow("encoded-surrogate") << QByteArray("\xed\xa0\x80")
                                        << utf16(u"\xDCED\xDCA0\xDC80");
     QTest::newRow("overlong") << QByteArray("\xc0\xaf") << utf16(u"\xDCC0\xDCAF");
+    QTest::newRow("overlong-three-bytes") << QByteArray("\xe0\x80\xaf") << utf16(u"\xDCE0\xDC80\xDCAF");
     QTest::newRow("astral-then-invalid") << QByteArray("\xf0\x90\x82\x80\x80")
                                          << utf16(u"\xD800\xDC80\xDC80");
 }

@@ -64,6 +64,8 @@ private Q_SLOTS:
     void controlsAreNamed_data();
     void controlsAreNamed();
     void tabReachesOnlyCheckedRadioButtons();
+    void tabSkipsWhatCannotTakeFocus_data();
+    void tabSkipsWhatCannotTakeFocus();
     void loadsIntoWidgets_data();
     void loadsIntoWidgets();
     void savesWhatWasClicked_data();
@@ -120,10 +122,6 @@ void tst_MirloCL::construction()
     QCOMPARE(f.widget("rbFunctionDump_before_call")->toolTip(), QString("Before Call (C only)"));
     QCOMPARE(f.widget("txtFunctionDump")->parentWidget()->objectName(), QString("bgFunctionDump"));
     QVERIFY(!f.dialog->lastActionFailed());
-
-    OptionsFile store(f.optionsPath());
-    const MirloCL named(store, Language::C, nullptr, "custom");
-    QCOMPARE(named.objectName(), QString("custom"));
 }
 
 void tst_MirloCL::tabOrderFollowsRows()
@@ -523,6 +521,37 @@ void tst_MirloCL::tabReachesOnlyCheckedRadioButtons()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("rbConditions_modified_multiple"));
     QVERIFY(f.widget<QRadioButton>("rbConditions_modified_multiple")->isChecked());
+}
+
+void tst_MirloCL::tabSkipsWhatCannotTakeFocus_data()
+{
+    QTest::addColumn<QByteArray>("active");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("reached");
+
+    QTest::newRow("shift-tab-walks-back") << QByteArray("1") << "cbRuntimeTrace" << int(Qt::Key_Backtab)
+                                          << "rbConditions_none";
+    QTest::newRow("greyed-controls-passed-over") << QByteArray("0") << "btDisable" << int(Qt::Key_Tab)
+                                                 << "btOK";
+    // Focus can sit on an unchecked button (pressed, then released outside).
+    QTest::newRow("unchecked-focus-leaves-its-group") << QByteArray("1") << "rbFunctions_none"
+                                                      << int(Qt::Key_Tab) << "rbCalls_none";
+}
+
+void tst_MirloCL::tabSkipsWhatCannotTakeFocus()
+{
+    QFETCH(QByteArray, active);
+    QFETCH(QString, start);
+    QFETCH(int, key);
+    QFETCH(QString, reached);
+    DialogFixture f;
+    f.open(QByteArray("-proc=ret"), active);
+    f.widget(start)->setFocus();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+
+    QCOMPARE(QApplication::focusWidget()->objectName(), reached);
 }
 
 QTEST_MAIN(tst_MirloCL)

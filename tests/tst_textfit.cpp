@@ -83,7 +83,7 @@ private Q_SLOTS:
 
 void tst_TextFit::initTestCase()
 {
-    applyFixedLayoutLook(*qApp);
+    applyFixedLayoutLook();
 }
 
 void tst_TextFit::everyTextFits_data()

@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QApplication application(argc, argv);
-    applyFixedLayoutLook(application);
+    applyFixedLayoutLook();
     WidgetPrompter widgetPrompter;
     setPrompter(&widgetPrompter);
     return runProgram(application, programInput(argc, argv));

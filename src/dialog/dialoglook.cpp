@@ -32,10 +32,10 @@ public:
 
 } // namespace
 
-void applyFixedLayoutLook(QApplication &application)
+void applyFixedLayoutLook()
 {
     if (QStyle *windows = QStyleFactory::create(QStringLiteral("Windows")))
-        application.setStyle(new FixedLayoutStyle(windows));
+        QApplication::setStyle(new FixedLayoutStyle(windows));
     QFont font = QApplication::font();
     font.setPixelSize(11);
     QApplication::setFont(font);

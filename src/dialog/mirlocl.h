@@ -24,8 +24,7 @@ class MirloCL : public QDialog
     Q_OBJECT
 
 public:
-    MirloCL(OptionsFile &store, Language language, QWidget *parent = nullptr,
-            const char *name = nullptr, bool modal = false, Qt::WindowFlags flags = {});
+    MirloCL(OptionsFile &store, Language language, QWidget *parent = nullptr);
     ~MirloCL() override;
 
     // The state the next click on the Disable/Enable button applies.

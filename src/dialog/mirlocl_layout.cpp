@@ -61,12 +61,10 @@ Button *button(QWidget *parent, const char *name, const QString &text, const QRe
 
 } // namespace
 
-MirloCL::MirloCL(OptionsFile &store, Language language, QWidget *parent, const char *name,
-                 bool modal, Qt::WindowFlags flags)
-    : QDialog(parent, flags), m_store(store), m_language(language)
+MirloCL::MirloCL(OptionsFile &store, Language language, QWidget *parent)
+    : QDialog(parent), m_store(store), m_language(language)
 {
-    setModal(modal);
-    setObjectName(name ? QLatin1String(name) : QLatin1String("MirloCL"));
+    setObjectName(QStringLiteral("MirloCL"));
     resize(590, 456);
     setWindowTitle(tr("Vimbra Runtime Analysis Setup"));
 

@@ -44,3 +44,9 @@ enum class WriteResult {
 // process may not give, no temporary file allowed beside it), the file is
 // overwritten in place, and its previous bytes are put back if that fails.
 WriteResult replaceFileContent(const QString &path, const QByteArray &content);
+
+enum class FileBackend {
+    Posix, // also keeps owner, group, ACLs, extended attributes and hard links
+    Qt,    // Qt's portable file classes, what a Windows build uses
+};
+FileBackend fileBackend();

@@ -1,5 +1,6 @@
 #include "filekeeping/fileaccess.h"
 #include "filekeeping/posixfile.h"
+#include "filekeeping/savepoints.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -48,6 +49,7 @@ public:
     {
         if (::fsync(m_file.get()) != 0)
             return WriteResult::CannotWrite;
+        reachSavePoint(SavePoint::BeforeRename, QFile::decodeName(target));
         if (::rename(m_name.constData(), target.constData()) != 0)
             return WriteResult::CannotCreate; // the system refuses the name
         m_renamed = true;
@@ -67,10 +69,15 @@ private:
 };
 
 #ifdef Q_OS_LINUX
+// security.* attributes are the system's: a security module labels each
+// new file itself and may refuse to let them be removed or set (SELinux
+// does), which would make every save fall back to writing in place.
 QList<QByteArray> attributeNames(const QByteArray &buffer)
 {
     QList<QByteArray> names = buffer.split('\0');
-    names.removeAll(QByteArray());
+    names.removeIf([](const QByteArray &name) {
+        return name.isEmpty() || name.startsWith("security.");
+    });
     return names;
 }
 
@@ -86,8 +93,8 @@ std::optional<QList<QByteArray>> listedAttributes(ssize_t (*list)(int, char *, s
 }
 
 // Gives `to` exactly the extended attributes of `from`, the access ACL
-// among them. The temporary file may have inherited a directory's default
-// ACL, which the target may not have.
+// among them, security.* aside. The temporary file may have inherited a
+// directory's default ACL, which the target may not have.
 bool copyExtendedAttributes(int from, int to)
 {
     const auto wanted = listedAttributes(::flistxattr, from);
@@ -150,11 +157,11 @@ WriteResult overwriteInPlace(int file, const QByteArray &content, bool readable)
 {
     std::optional<QByteArray> previous;
     if (readable) {
-        const FileContent content =
+        const FileContent old =
                 readFromDescriptor(file, std::numeric_limits<qsizetype>::max(), ReadMode::Whole);
-        if (content.status != ReadStatus::Read)
+        if (old.status != ReadStatus::Read)
             return WriteResult::CannotWrite; // no way back: leave the file alone
-        previous = content.bytes;
+        previous = old.bytes;
     }
     if (writeAllAt(file, content, 0) && ::ftruncate(file, off_t(content.size())) == 0
         && ::fsync(file) == 0)
@@ -202,6 +209,11 @@ WriteResult replaceExisting(const QByteArray &target, const QByteArray &content)
 }
 
 } // namespace
+
+FileBackend fileBackend()
+{
+    return FileBackend::Posix;
+}
 
 WriteResult replaceFileContent(const QString &path, const QByteArray &content)
 {

@@ -1,9 +1,10 @@
 #include "filekeeping/posixfile.h"
 
+#include "filekeeping/boundedread.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <vector>
 
 #include <unistd.h>
 
@@ -23,32 +24,15 @@ bool FileDescriptor::close()
 
 FileContent readFromDescriptor(int fd, qsizetype limit, ReadMode mode)
 {
-    // Large chunks: a long line costs a few system calls, not one per byte.
-    std::vector<char> chunk(qsizetype(64) * 1024);
-    QByteArray bytes;
-    for (;;) {
-        const qsizetype wanted = mode == ReadMode::Prefix
-                ? qMin(qsizetype(chunk.size()), limit - bytes.size())
-                : qsizetype(chunk.size());
-        if (wanted <= 0)
-            return {ReadStatus::Read, bytes};
-        const ssize_t count = ::read(fd, chunk.data(), size_t(wanted));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return {ReadStatus::Unreadable, {}};
-        if (count == 0)
-            return {ReadStatus::Read, bytes};
-        const qsizetype start = bytes.size();
-        bytes.append(chunk.data(), count);
-        const qsizetype newline = mode == ReadMode::FirstLine ? bytes.indexOf('\n', start) : -1;
-        if (newline >= 0)
-            bytes.truncate(newline + 1);
-        if (bytes.size() > limit)
-            return {ReadStatus::TooLong, {}};
-        if (newline >= 0)
-            return {ReadStatus::Read, bytes};
-    }
+    return readBounded(
+            [fd](char *buffer, qint64 size) {
+                for (;;) {
+                    const ssize_t count = ::read(fd, buffer, size_t(size));
+                    if (count >= 0 || errno != EINTR)
+                        return qint64(count);
+                }
+            },
+            limit, mode);
 }
 
 bool writeAllAt(int fd, const QByteArray &bytes, off_t offset)

@@ -19,25 +19,25 @@ QString OptionsFile::activationPath() const
 
 void OptionsFile::load()
 {
-    const FileState options = readOptionsFile();
+    const ReadStatus options = readOptionsFile();
     m_passImplied = impliesPassMode(m_options);
-    const FileState activation = readActivationFile();
-    if (activation != FileState::Present)
+    const ReadStatus activation = readActivationFile();
+    if (activation != ReadStatus::Read)
         m_active = 0;
     reportUnreadable(m_path, options);
     reportUnreadable(activationPath(), activation);
 
     // Defaults are written for a missing file only; a file that could not
     // be read is the user's and stays as it is.
-    if (options != FileState::Missing && activation != FileState::Missing)
+    if (options != ReadStatus::Missing && activation != ReadStatus::Missing)
         return;
-    if (options != FileState::Unreadable)
+    if (!isUnreadable(options))
         saveOptionsFile();
-    if (activation != FileState::Unreadable)
+    if (!isUnreadable(activation))
         saveFile(activationPath(), QByteArray::number(m_active));
 }
 
-OptionsFile::FileState OptionsFile::readOptionsFile()
+ReadStatus OptionsFile::readOptionsFile()
 {
     m_options = defaultOptionLine();
     const FileContent content = readRegularFile(m_path, maximumLineBytes, ReadMode::FirstLine);
@@ -46,36 +46,27 @@ OptionsFile::FileState OptionsFile::readOptionsFile()
         if (const QString text = decodeFileText(*line); !text.isEmpty())
             m_options = text;
     }
-    return stateOf(content.status);
+    return content.status;
 }
 
-OptionsFile::FileState OptionsFile::readActivationFile()
+ReadStatus OptionsFile::readActivationFile()
 {
     const FileContent content =
             readRegularFile(activationPath(), activationBytesScanned, ReadMode::Prefix);
     if (const std::optional<int> value = scanInteger(content.bytes))
         m_active = *value;
-    return stateOf(content.status);
+    return content.status;
 }
 
-OptionsFile::FileState OptionsFile::stateOf(ReadStatus status)
+bool OptionsFile::isUnreadable(ReadStatus status)
 {
-    switch (status) {
-    case ReadStatus::Read:
-        return FileState::Present;
-    case ReadStatus::Missing:
-        return FileState::Missing;
-    case ReadStatus::Unreadable:
-    case ReadStatus::TooLong:
-        break;
-    }
-    return FileState::Unreadable;
+    return status == ReadStatus::Unreadable || status == ReadStatus::TooLong;
 }
 
 // Once for each file, however often start-up reads it.
-void OptionsFile::reportUnreadable(const QString &filePath, FileState state)
+void OptionsFile::reportUnreadable(const QString &filePath, ReadStatus status)
 {
-    if (state != FileState::Unreadable) {
+    if (!isUnreadable(status)) {
         m_reportedUnreadable.removeAll(filePath);
         return;
     }

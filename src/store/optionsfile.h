@@ -32,7 +32,6 @@ public:
     // the other file is still attempted. True when both were written.
     bool save();
 
-    const QString &path() const { return m_path; }
     QString activationPath() const;
     // The option line. Pass mode is implied by a line without "-count" and
     // "-compact" and never stored, so it never shows here either.
@@ -41,12 +40,11 @@ public:
     int active() const { return m_active; }
 
 private:
-    enum class FileState { Present, Missing, Unreadable };
-
-    static FileState stateOf(ReadStatus status);
-    FileState readOptionsFile();
-    FileState readActivationFile();
-    void reportUnreadable(const QString &filePath, FileState state);
+    // There, but not to be read: reported, and never written at start-up.
+    static bool isUnreadable(ReadStatus status);
+    ReadStatus readOptionsFile();
+    ReadStatus readActivationFile();
+    void reportUnreadable(const QString &filePath, ReadStatus status);
     bool saveOptionsFile();
     bool saveFile(const QString &filePath, const QByteArray &content);
 

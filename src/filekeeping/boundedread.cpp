@@ -1,0 +1,31 @@
+#include "filekeeping/boundedread.h"
+
+#include <vector>
+
+FileContent readBounded(const ReadSome &readSome, qsizetype limit, ReadMode mode)
+{
+    // Large chunks: a long line costs a few system calls, not one per byte.
+    std::vector<char> chunk(qsizetype(64) * 1024);
+    QByteArray bytes;
+    for (;;) {
+        const qsizetype wanted = mode == ReadMode::Prefix
+                ? qMin(qsizetype(chunk.size()), limit - bytes.size())
+                : qsizetype(chunk.size());
+        if (wanted <= 0)
+            return {ReadStatus::Read, bytes};
+        const qint64 count = readSome(chunk.data(), wanted);
+        if (count < 0)
+            return {ReadStatus::Unreadable, {}};
+        if (count == 0)
+            return {ReadStatus::Read, bytes};
+        const qsizetype start = bytes.size();
+        bytes.append(chunk.data(), count);
+        const qsizetype newline = mode == ReadMode::FirstLine ? bytes.indexOf('\n', start) : -1;
+        if (newline >= 0)
+            bytes.truncate(newline + 1);
+        if (bytes.size() > limit)
+            return {ReadStatus::TooLong, {}};
+        if (newline >= 0)
+            return {ReadStatus::Read, bytes};
+    }
+}
