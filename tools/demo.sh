@@ -6,7 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages
 if [ -z "${DISPLAY:-}" ] && [ "${1:-}" != --png ]; then
-    exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -nolisten tcp" \
+    exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -nolisten tcp -noreset" \
         bash "$0" --png
 fi
 build_and_install --strip

@@ -15,8 +15,15 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 project=$(mktemp -d)
 pid=
+# On failure the program's own output is shown before it goes with its
+# directory.
 cleanup() {
+    local code=$?
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    if [ "$code" -ne 0 ] && [ -s "$project/.log" ]; then
+        echo "--- the program's output:" >&2
+        cat "$project/.log" >&2
+    fi
     rm -rf "$project"
 }
 trap cleanup EXIT
