@@ -224,5 +224,17 @@ Weitere Informationen finden Sie im Referenzhandbuch zur Codeabdeckung.</transla
         <comment>%1 is the file name</comment>
         <translation>Fehler in der Befehlszeile: Das aktuelle Verzeichnis ist nicht auffindbar, daher kann der relative Dateiname „%1“ nicht verwendet werden</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; has been changed by another program since it was read.
+Overwrite it?</source>
+        <comment>%1 is the file name</comment>
+        <translation>Die Datei „%1“ wurde seit dem Lesen von einem anderen Programm geändert.
+Soll sie überschrieben werden?</translation>
+    </message>
+    <message>
+        <source>A save of &quot;%1&quot; was interrupted. Its previous content is in &quot;%2&quot;.</source>
+        <comment>%1 is the file name, %2 the name of the copy of its previous content</comment>
+        <translation>Das Speichern von „%1“ wurde unterbrochen. Der vorherige Inhalt steht in „%2“.</translation>
+    </message>
 </context>
 </TS>

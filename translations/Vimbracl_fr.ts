@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Link File :</source>
-        <translation>Fich. lien :</translation>
+        <translation>Fich. lien&#xa0;:</translation>
     </message>
     <message>
         <source>...</source>
@@ -192,37 +192,49 @@
     <message>
         <source>Unable to create the file &quot;%1&quot;</source>
         <comment>%1 is the file name</comment>
-        <translation>Impossible de créer le fichier « %1 »</translation>
+        <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Unable to write in the file &quot;%1&quot;</source>
         <comment>%1 is the file name</comment>
-        <translation>Impossible d&apos;écrire dans le fichier « %1 »</translation>
+        <translation>Impossible d&apos;écrire dans le fichier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Error in Command Line : no File</source>
-        <translation>Erreur dans la ligne de commande : aucun fichier</translation>
+        <translation>Erreur dans la ligne de commande&#xa0;: aucun fichier</translation>
     </message>
     <message>
         <source>Dump option : The name of the function is not provided.
 For more informations, please refer to the Coverage reference manual.</source>
-        <translation>Option de vidage : le nom de la fonction n&apos;est pas indiqué.
+        <translation>Option de vidage&#xa0;: le nom de la fonction n&apos;est pas indiqué.
 Pour plus d&apos;informations, consultez le manuel de référence de la couverture.</translation>
     </message>
     <message>
         <source>Unable to read the file &quot;%1&quot;</source>
         <comment>%1 is the file name</comment>
-        <translation>Impossible de lire le fichier « %1 »</translation>
+        <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Error in Command Line : the file name &quot;%1&quot; is not valid in the system&apos;s character encoding</source>
         <comment>%1 is the file name, with the characters that cannot be shown replaced</comment>
-        <translation>Erreur dans la ligne de commande : le nom de fichier « %1 » n&apos;est pas valide dans le codage de caractères du système</translation>
+        <translation>Erreur dans la ligne de commande&#xa0;: le nom de fichier «&#xa0;%1&#xa0;» n&apos;est pas valide dans le codage de caractères du système</translation>
     </message>
     <message>
         <source>Error in Command Line : the current directory cannot be found, so the relative file name &quot;%1&quot; cannot be used</source>
         <comment>%1 is the file name</comment>
-        <translation>Erreur dans la ligne de commande : le répertoire courant est introuvable, le nom de fichier relatif « %1 » ne peut donc pas être utilisé</translation>
+        <translation>Erreur dans la ligne de commande&#xa0;: le répertoire courant est introuvable, le nom de fichier relatif «&#xa0;%1&#xa0;» ne peut donc pas être utilisé</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; has been changed by another program since it was read.
+Overwrite it?</source>
+        <comment>%1 is the file name</comment>
+        <translation>Le fichier «&#xa0;%1&#xa0;» a été modifié par un autre programme depuis sa lecture.
+Faut-il l&apos;écraser&#xa0;?</translation>
+    </message>
+    <message>
+        <source>A save of &quot;%1&quot; was interrupted. Its previous content is in &quot;%2&quot;.</source>
+        <comment>%1 is the file name, %2 the name of the copy of its previous content</comment>
+        <translation>Un enregistrement de «&#xa0;%1&#xa0;» a été interrompu. Son contenu précédent se trouve dans «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 </TS>

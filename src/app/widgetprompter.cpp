@@ -11,6 +11,13 @@ void WidgetPrompter::showMessage(Severity severity, const QString &caption, cons
         QMessageBox::warning(nullptr, caption, text);
 }
 
+bool WidgetPrompter::confirm(const QString &caption, const QString &text)
+{
+    return QMessageBox::warning(nullptr, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No)
+            == QMessageBox::Yes;
+}
+
 QString WidgetPrompter::chooseExistingDirectory(QWidget *parent, const QString &caption,
                                                 const QString &startDirectory)
 {

@@ -7,6 +7,7 @@ class WidgetPrompter final : public Prompter
 {
 public:
     void showMessage(Severity severity, const QString &caption, const QString &text) override;
+    bool confirm(const QString &caption, const QString &text) override;
     QString chooseExistingDirectory(QWidget *parent, const QString &caption,
                                     const QString &startDirectory) override;
     QString chooseOpenFileName(QWidget *parent, const QString &caption,

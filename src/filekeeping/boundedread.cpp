@@ -12,20 +12,20 @@ FileContent readBounded(const ReadSome &readSome, qsizetype limit, ReadMode mode
                 ? qMin(qsizetype(chunk.size()), limit - bytes.size())
                 : qsizetype(chunk.size());
         if (wanted <= 0)
-            return {ReadStatus::Read, bytes};
+            return {ReadStatus::Read, bytes, {}};
         const qint64 count = readSome(chunk.data(), wanted);
         if (count < 0)
-            return {ReadStatus::Unreadable, {}};
+            return {ReadStatus::Unreadable, {}, {}};
         if (count == 0)
-            return {ReadStatus::Read, bytes};
+            return {ReadStatus::Read, bytes, {}};
         const qsizetype start = bytes.size();
         bytes.append(chunk.data(), count);
         const qsizetype newline = mode == ReadMode::FirstLine ? bytes.indexOf('\n', start) : -1;
         if (newline >= 0)
             bytes.truncate(newline + 1);
         if (bytes.size() > limit)
-            return {ReadStatus::TooLong, {}};
+            return {ReadStatus::TooLong, {}, {}};
         if (newline >= 0)
-            return {ReadStatus::Read, bytes};
+            return {ReadStatus::Read, bytes, {}};
     }
 }

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+#include <memory>
 
 // The two files are the user's: they are only ever read, replaced or
 // truncated when they are regular files, and a save keeps what makes a file
@@ -20,30 +23,85 @@ enum class ReadMode {
     Prefix,    // at most the first `limit` bytes
 };
 
+// Which file a name led to, and in what state: another program that
+// replaces or edits the file changes it.
+struct FileIdentity
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = -1;
+    qint64 modifiedNs = 0;
+
+    bool operator==(const FileIdentity &other) const
+    {
+        return device == other.device && inode == other.inode && size == other.size
+                && modifiedNs == other.modifiedNs;
+    }
+    bool operator!=(const FileIdentity &other) const { return !(*this == other); }
+};
+
 struct FileContent
 {
     ReadStatus status = ReadStatus::Missing;
     QByteArray bytes;
+    FileIdentity identity; // of the file found, when there was one
 };
 
 // Never opens anything but a regular file, and never blocks: a FIFO, a
-// socket, a device or a link loop is Unreadable without being read.
+// socket, a device or a link loop is Unreadable without being read. Links
+// are followed as the system's protected_symlinks rule allows: in a sticky,
+// world-writable directory only the process's own links and those of the
+// directory's owner; another user's link there is Unreadable.
 FileContent readRegularFile(const QString &path, qsizetype limit, ReadMode mode);
 
 enum class WriteResult {
     Written,
     CannotCreate, // no regular file may be written there
-    CannotWrite,  // a write, the sync or the final rename failed
+    CannotWrite,  // a write, a sync or the final rename failed
 };
 
-// Replaces the content of the file that `path` resolves to, the way the
-// system resolves links. The new bytes go to a temporary file that takes
-// over the owner, group, permissions, ACLs and extended attributes and is
-// then renamed over the file, so a failure leaves the old content whole.
-// Where a rename cannot keep the file what it is (hard links, an owner the
-// process may not give, no temporary file allowed beside it), the file is
-// overwritten in place, and its previous bytes are put back if that fails.
-WriteResult replaceFileContent(const QString &path, const QByteArray &content);
+// One save of the file that `path` leads to (links followed as for
+// reading). While it lives, it holds an advisory lock on the file, so saves
+// by two programs never interleave; it has read what the file holds now.
+//
+// replace() writes the new bytes to a temporary file that takes over the
+// owner, group, ACLs, extended attributes and then the permissions before it
+// receives them, and is renamed over the file: a failure leaves the old
+// content whole. Where a rename cannot keep the file what it is (hard links,
+// an owner the process may not give, no temporary file allowed beside it),
+// the file is written in place, with a synced copy of its previous bytes
+// beside it until the new ones are synced; those bytes are put back if
+// writing fails.
+class FileReplacement
+{
+public:
+    FileReplacement(const QString &path, qsizetype limit, ReadMode mode);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement &) = delete;
+    FileReplacement &operator=(const FileReplacement &) = delete;
+
+    // False when no regular file may be written at that name: something
+    // else stands there, or a link the process may not follow.
+    bool isWritable() const;
+    const FileContent &current() const;
+    // Lets go of the lock, for instance while the user is asked something.
+    void release();
+    WriteResult replace(const QByteArray &content);
+    // The file as replace() left it.
+    const FileIdentity &written() const;
+
+    struct State;
+
+private:
+    std::unique_ptr<State> d;
+};
+
+// Whether both names lead to one file (links, hard links).
+bool sameFile(const QString &first, const QString &second);
+
+// The copies of previous bytes that saves in place left beside the file
+// `path` leads to, when they were cut short.
+QStringList interruptedSaveBackups(const QString &path);
 
 enum class FileBackend {
     Posix, // also keeps owner, group, ACLs, extended attributes and hard links

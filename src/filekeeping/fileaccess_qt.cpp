@@ -1,10 +1,13 @@
 // File access for systems without POSIX calls: Qt's own, with fewer of the
-// guarantees (ownership and links are the system's concern there).
+// guarantees. Ownership, ACLs and hard links are the system's concern there,
+// and saves take no lock.
 #include "filekeeping/fileaccess.h"
 
+#include "filekeeping/backupnames.h"
 #include "filekeeping/boundedread.h"
 #include "filekeeping/savepoints.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -31,7 +34,37 @@ std::optional<QString> resolvedPath(const QString &path)
     return std::nullopt;
 }
 
+// No inode here: size and time tell a change, the bytes the rest.
+FileIdentity identityOf(const QFileInfo &info)
+{
+    return {0, 0, info.size(),
+            info.lastModified().toMSecsSinceEpoch() * 1000000};
+}
+
+FileContent readResolved(const QString &target, qsizetype limit, ReadMode mode)
+{
+    const QFileInfo info(target);
+    if (!info.exists())
+        return {ReadStatus::Missing, {}, {}};
+    QFile file(target);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return {ReadStatus::Unreadable, {}, identityOf(info)};
+    if (mode == ReadMode::Whole && info.size() > limit)
+        return {ReadStatus::TooLong, {}, identityOf(info)};
+    FileContent content = readBounded(
+            [&file](char *buffer, qint64 size) { return file.read(buffer, size); }, limit, mode);
+    content.identity = identityOf(info);
+    return content;
+}
+
 } // namespace
+
+struct FileReplacement::State
+{
+    std::optional<QString> target;
+    FileContent current;
+    FileIdentity written;
+};
 
 FileBackend fileBackend()
 {
@@ -42,28 +75,51 @@ FileContent readRegularFile(const QString &path, qsizetype limit, ReadMode mode)
 {
     const std::optional<QString> target = resolvedPath(path);
     if (!target)
-        return {ReadStatus::Unreadable, {}};
-    const QFileInfo info(*target);
-    if (!info.exists())
-        return {ReadStatus::Missing, {}};
-    QFile file(*target);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return {ReadStatus::Unreadable, {}};
-    if (mode == ReadMode::Whole && info.size() > limit)
-        return {ReadStatus::TooLong, {}};
-    return readBounded([&file](char *buffer, qint64 size) { return file.read(buffer, size); },
-                       limit, mode);
+        return {ReadStatus::Unreadable, {}, {}};
+    return readResolved(*target, limit, mode);
 }
 
-WriteResult replaceFileContent(const QString &path, const QByteArray &content)
+FileReplacement::FileReplacement(const QString &path, qsizetype limit, ReadMode mode)
+    : d(std::make_unique<State>())
 {
-    const std::optional<QString> target = resolvedPath(path);
-    if (!target)
-        return WriteResult::CannotCreate;
-    const QFileInfo existing(*target);
+    d->target = resolvedPath(path);
+    if (!d->target) {
+        d->current.status = ReadStatus::Unreadable;
+        return;
+    }
+    const QFileInfo existing(*d->target);
     if (existing.exists() && (!existing.isFile() || !existing.isWritable()))
+        d->target.reset();
+    d->current = readResolved(existing.filePath(), limit, mode);
+    if (d->current.status == ReadStatus::Read
+        && !reachSavePoint(SavePoint::Reading, existing.filePath()))
+        d->current = {ReadStatus::Unreadable, {}, d->current.identity};
+}
+
+FileReplacement::~FileReplacement() = default;
+
+bool FileReplacement::isWritable() const
+{
+    return d->target.has_value();
+}
+
+const FileContent &FileReplacement::current() const
+{
+    return d->current;
+}
+
+void FileReplacement::release() {}
+
+const FileIdentity &FileReplacement::written() const
+{
+    return d->written;
+}
+
+WriteResult FileReplacement::replace(const QByteArray &content)
+{
+    if (!d->target)
         return WriteResult::CannotCreate;
-    QSaveFile file(*target);
+    QSaveFile file(*d->target);
     // Unbuffered, so that a failing write shows in write()'s count.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return WriteResult::CannotCreate;
@@ -71,10 +127,24 @@ WriteResult replaceFileContent(const QString &path, const QByteArray &content)
         file.cancelWriting();
         return WriteResult::CannotWrite;
     }
-    reachSavePoint(SavePoint::BeforeRename, *target);
-    if (file.commit())
-        return WriteResult::Written;
-    // The system refused the name.
-    return file.error() == QFileDevice::RenameError ? WriteResult::CannotCreate
-                                                    : WriteResult::CannotWrite;
+    reachSavePoint(SavePoint::TemporaryWritten, *d->target);
+    if (!file.commit()) {
+        // The system refused the name.
+        return file.error() == QFileDevice::RenameError ? WriteResult::CannotCreate
+                                                        : WriteResult::CannotWrite;
+    }
+    d->written = identityOf(QFileInfo(*d->target));
+    return WriteResult::Written;
+}
+
+bool sameFile(const QString &first, const QString &second)
+{
+    const QString one = QFileInfo(first).canonicalFilePath();
+    return !one.isEmpty() && one == QFileInfo(second).canonicalFilePath();
+}
+
+QStringList interruptedSaveBackups(const QString &path)
+{
+    const std::optional<QString> target = resolvedPath(path);
+    return target ? backupsBeside(*target) : QStringList();
 }

@@ -1,3 +1,4 @@
+#include "filekeeping/backupnames.h"
 #include "filekeeping/fileaccess.h"
 #include "filekeeping/posixfile.h"
 
@@ -10,21 +11,40 @@
 
 FileContent readRegularFile(const QString &path, qsizetype limit, ReadMode mode)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const std::optional<QByteArray> target = resolvedTarget(QFile::encodeName(path));
+    if (!target)
+        return {ReadStatus::Unreadable, {}, {}};
     struct stat info = {};
-    if (::stat(name.constData(), &info) != 0) {
+    if (::lstat(target->constData(), &info) != 0) {
         // No file can exist under a name the system refuses.
         const bool missing = errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG;
-        return {missing ? ReadStatus::Missing : ReadStatus::Unreadable, {}};
+        return {missing ? ReadStatus::Missing : ReadStatus::Unreadable, {}, {}};
     }
     // Opening a FIFO or a device could block or have effects of its own.
     if (!S_ISREG(info.st_mode))
-        return {ReadStatus::Unreadable, {}};
-    // Non-blocking and checked again, in case the name changed in between.
-    const FileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        return {ReadStatus::Unreadable, {}, identityOf(info)};
+    // Checked again once open, in case the name changed in between.
+    const FileDescriptor file(openTarget(*target, O_RDONLY));
     if (!file.isValid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return {ReadStatus::Unreadable, {}};
+        return {ReadStatus::Unreadable, {}, identityOf(info)};
     if (mode == ReadMode::Whole && info.st_size > limit)
-        return {ReadStatus::TooLong, {}};
-    return readFromDescriptor(file.get(), limit, mode);
+        return {ReadStatus::TooLong, {}, identityOf(info)};
+    FileContent content = readFromDescriptor(file.get(), limit, mode);
+    content.identity = identityOf(info);
+    return content;
+}
+
+bool sameFile(const QString &first, const QString &second)
+{
+    struct stat one = {};
+    struct stat other = {};
+    return ::stat(QFile::encodeName(first).constData(), &one) == 0
+            && ::stat(QFile::encodeName(second).constData(), &other) == 0
+            && one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+}
+
+QStringList interruptedSaveBackups(const QString &path)
+{
+    const std::optional<QByteArray> target = resolvedTarget(QFile::encodeName(path));
+    return target ? backupsBeside(QFile::decodeName(*target)) : QStringList();
 }

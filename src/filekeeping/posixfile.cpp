@@ -1,11 +1,15 @@
 #include "filekeeping/posixfile.h"
 
 #include "filekeeping/boundedread.h"
+#include "filekeeping/savepoints.h"
+
+#include <QFile>
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 void FileDescriptor::reset(int fd)
@@ -50,6 +54,12 @@ bool writeAllAt(int fd, const QByteArray &bytes, off_t offset)
     return true;
 }
 
+FileIdentity identityOf(const struct stat &info)
+{
+    return {quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
+            qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
 QByteArray directoryOf(const QByteArray &path)
 {
     const qsizetype slash = path.lastIndexOf('/');
@@ -58,26 +68,32 @@ QByteArray directoryOf(const QByteArray &path)
     return slash == 0 ? QByteArray("/") : path.left(slash);
 }
 
-namespace {
-
 QByteArray fileNameOf(const QByteArray &path)
 {
     return path.mid(path.lastIndexOf('/') + 1);
 }
 
+bool syncDirectoryOf(const QByteArray &path)
+{
+    const FileDescriptor directory(
+            ::open(directoryOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!directory.isValid())
+        return true; // a directory the process may not open cannot be synced by it
+    if (!reachSavePoint(SavePoint::DirectorySync, QFile::decodeName(path)))
+        return false;
+    return ::fsync(directory.get()) == 0 || errno == EINVAL || errno == ENOTSUP;
+}
+
+int openTarget(const QByteArray &target, int flags)
+{
+    return ::open(target.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+
+namespace {
+
 QByteArray joined(const QByteArray &directory, const QByteArray &name)
 {
     return directory.endsWith('/') ? directory + name : directory + '/' + name;
-}
-
-std::optional<QByteArray> canonicalPath(const QByteArray &path)
-{
-    char *resolved = ::realpath(path.constData(), nullptr);
-    if (!resolved)
-        return std::nullopt;
-    QByteArray result(resolved);
-    std::free(resolved);
-    return result;
 }
 
 // The text of a symbolic link; nothing when `path` is no link.
@@ -91,26 +107,66 @@ std::optional<QByteArray> linkText(const QByteArray &path)
     return text;
 }
 
+// The kernel's protected_symlinks rule, applied whether or not the system
+// has it switched on: in a sticky, world-writable directory, follow only
+// links that the process's user or the directory's owner made.
+bool mayFollow(const QByteArray &directory, const struct stat &link)
+{
+    struct stat info = {};
+    if (::stat(directory.constData(), &info) != 0)
+        return false;
+    const bool shared = (info.st_mode & S_ISVTX) && (info.st_mode & S_IWOTH);
+    return !shared || link.st_uid == ::geteuid() || link.st_uid == info.st_uid;
+}
+
+QList<QByteArray> partsOf(const QByteArray &path)
+{
+    QList<QByteArray> parts = path.split('/');
+    parts.removeIf([](const QByteArray &part) { return part.isEmpty() || part == "."; });
+    return parts;
+}
+
+QByteArray currentDirectory()
+{
+    char *current = ::getcwd(nullptr, 0);
+    QByteArray result(current ? current : "/");
+    std::free(current);
+    return result;
+}
+
 } // namespace
 
-std::optional<QByteArray> resolvedTarget(QByteArray path)
+std::optional<QByteArray> resolvedTarget(const QByteArray &path)
 {
+    QByteArray resolved = path.startsWith('/') ? QByteArray("/") : currentDirectory();
+    QList<QByteArray> pending = partsOf(path);
     // The system gives up on a chain of links at about this depth too.
-    for (int depth = 0; depth < 40; ++depth) {
-        if (const std::optional<QByteArray> existing = canonicalPath(path))
-            return existing;
-        if (errno != ENOENT)
-            return std::nullopt;
-        // The name is missing, or it is a dangling link: resolve its
-        // directory, then follow the link text from there.
-        const std::optional<QByteArray> directory = canonicalPath(directoryOf(path));
-        if (!directory)
-            return path; // creating it will fail with the system's own reason
-        const QByteArray candidate = joined(*directory, fileNameOf(path));
+    int links = 0;
+    while (!pending.isEmpty()) {
+        const QByteArray part = pending.takeFirst();
+        if (part == "..") {
+            resolved = directoryOf(resolved);
+            continue;
+        }
+        const QByteArray candidate = joined(resolved, part);
+        struct stat info = {};
+        if (::lstat(candidate.constData(), &info) != 0) {
+            if (errno != ENOENT && errno != ENOTDIR && errno != ENAMETOOLONG)
+                return std::nullopt;
+            // Missing: opening or creating it fails, or creates it, as the
+            // system says.
+            return pending.isEmpty() ? candidate : joined(candidate, pending.join('/'));
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            resolved = candidate;
+            continue;
+        }
         const std::optional<QByteArray> text = linkText(candidate);
-        if (!text)
-            return candidate;
-        path = text->startsWith('/') ? *text : joined(*directory, *text);
+        if (++links > 40 || !text || !mayFollow(resolved, info))
+            return std::nullopt;
+        if (text->startsWith('/'))
+            resolved = "/";
+        pending = partsOf(*text) + pending;
     }
-    return std::nullopt;
+    return resolved;
 }

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 // Owns a file descriptor and closes it.
@@ -34,11 +35,24 @@ FileContent readFromDescriptor(int fd, qsizetype limit, ReadMode mode);
 
 bool writeAllAt(int fd, const QByteArray &bytes, off_t offset);
 
-// The directory part of a path ("." when there is none).
-QByteArray directoryOf(const QByteArray &path);
+FileIdentity identityOf(const struct stat &info);
 
-// The file that `path` names, resolved as the system resolves it: the
-// canonical path of an existing file; for a name that does not exist yet, a
-// dangling link included, the canonical path it would be created under.
-// Nothing for a link loop or a path the system refuses.
-std::optional<QByteArray> resolvedTarget(QByteArray path);
+// The directory part of a path ("." when there is none), and the last part.
+QByteArray directoryOf(const QByteArray &path);
+QByteArray fileNameOf(const QByteArray &path);
+
+// Syncs the directory that holds `path`, so that a new name in it survives
+// a power cut. File systems that cannot sync a directory are not a failure.
+bool syncDirectoryOf(const QByteArray &path);
+
+// The file that `path` names, resolved part by part as the system resolves
+// it: an absolute path without links. For a name that does not exist yet, a
+// dangling link included, the path it would be created under. Nothing for a
+// link loop, a link the system's protected_symlinks rule would not follow
+// (another user's, in a sticky world-writable directory whose owner is not
+// that user), or a part that cannot be examined.
+std::optional<QByteArray> resolvedTarget(const QByteArray &path);
+
+// Opens the resolved target without following a link in its last part, so
+// that a link swapped in after resolving is not followed either.
+int openTarget(const QByteArray &target, int flags);

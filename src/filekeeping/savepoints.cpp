@@ -15,8 +15,8 @@ void setSavePointHook(SavePointHook hook)
     installedHook() = std::move(hook);
 }
 
-void reachSavePoint(SavePoint point, const QString &target)
+bool reachSavePoint(SavePoint point, const QString &target)
 {
-    if (const SavePointHook &hook = installedHook())
-        hook(point, target);
+    const SavePointHook &hook = installedHook();
+    return !hook || hook(point, target);
 }

@@ -19,6 +19,11 @@ void showWarning(const QString &text)
                            QCoreApplication::translate("Vimbracl caption", "Warning"), text);
 }
 
+bool confirmWarning(const QString &text)
+{
+    return prompter().confirm(QCoreApplication::translate("Vimbracl caption", "Warning"), text);
+}
+
 QString cannotReadFileMessage(const QString &fileName)
 {
     return QCoreApplication::translate("Vimbracl message", "Unable to read the file \"%1\"",
@@ -38,6 +43,25 @@ QString cannotWriteFileMessage(const QString &fileName)
     return QCoreApplication::translate("Vimbracl message", "Unable to write in the file \"%1\"",
                                        "%1 is the file name")
             .arg(fileName);
+}
+
+QString changedOnDiskQuestion(const QString &fileName)
+{
+    return QCoreApplication::translate(
+                   "Vimbracl message",
+                   "The file \"%1\" has been changed by another program since it was read.\n"
+                   "Overwrite it?",
+                   "%1 is the file name")
+            .arg(fileName);
+}
+
+QString interruptedSaveMessage(const QString &fileName, const QString &backupName)
+{
+    return QCoreApplication::translate(
+                   "Vimbracl message",
+                   "A save of \"%1\" was interrupted. Its previous content is in \"%2\".",
+                   "%1 is the file name, %2 the name of the copy of its previous content")
+            .arg(fileName, backupName);
 }
 
 QString missingFileArgumentMessage()

@@ -6,10 +6,14 @@
 // translated in "Vimbracl caption" and their texts in "Vimbracl message".
 void showError(const QString &text);
 void showWarning(const QString &text);
+// A warning with Yes and No; true for Yes.
+bool confirmWarning(const QString &text);
 
 QString cannotReadFileMessage(const QString &fileName);
 QString cannotCreateFileMessage(const QString &fileName);
 QString cannotWriteFileMessage(const QString &fileName);
+QString changedOnDiskQuestion(const QString &fileName);
+QString interruptedSaveMessage(const QString &fileName, const QString &backupName);
 QString missingFileArgumentMessage();
 QString undecodableFileNameMessage(const QString &fileName);
 QString noWorkingDirectoryMessage(const QString &fileName);

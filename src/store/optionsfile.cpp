@@ -26,6 +26,8 @@ void OptionsFile::load()
         m_active = 0;
     reportUnreadable(m_path, options);
     reportUnreadable(activationPath(), activation);
+    reportInterruptedSaves(m_path);
+    reportInterruptedSaves(activationPath());
 
     // Defaults are written for a missing file only; a file that could not
     // be read is the user's and stays as it is.
@@ -34,13 +36,14 @@ void OptionsFile::load()
     if (!isUnreadable(options))
         saveOptionsFile();
     if (!isUnreadable(activation))
-        saveFile(activationPath(), QByteArray::number(m_active));
+        saveActivationFile();
 }
 
 ReadStatus OptionsFile::readOptionsFile()
 {
     m_options = defaultOptionLine();
     const FileContent content = readRegularFile(m_path, maximumLineBytes, ReadMode::FirstLine);
+    m_optionsFile = knownFrom(content);
     // An empty first line means the default, as an empty file does.
     if (const std::optional<QByteArray> line = firstLine(content.bytes)) {
         if (const QString text = decodeFileText(*line); !text.isEmpty())
@@ -53,6 +56,7 @@ ReadStatus OptionsFile::readActivationFile()
 {
     const FileContent content =
             readRegularFile(activationPath(), activationBytesScanned, ReadMode::Prefix);
+    m_activationFile = knownFrom(content);
     if (const std::optional<int> value = scanInteger(content.bytes))
         m_active = *value;
     return content.status;
@@ -63,17 +67,32 @@ bool OptionsFile::isUnreadable(ReadStatus status)
     return status == ReadStatus::Unreadable || status == ReadStatus::TooLong;
 }
 
-// Once for each file, however often start-up reads it.
 void OptionsFile::reportUnreadable(const QString &filePath, ReadStatus status)
 {
-    if (!isUnreadable(status)) {
-        m_reportedUnreadable.removeAll(filePath);
-        return;
+    const QString key = QStringLiteral("unreadable:") + filePath;
+    if (isUnreadable(status))
+        reportOnce(key, cannotReadFileMessage(filePath));
+    else
+        m_reported.removeAll(key);
+}
+
+// The copy stays until the user has looked at it; neither file is touched.
+void OptionsFile::reportInterruptedSaves(const QString &filePath)
+{
+    for (const QString &backup : interruptedSaveBackups(filePath)) {
+        if (m_reported.contains(backup))
+            continue;
+        m_reported.append(backup);
+        showWarning(interruptedSaveMessage(filePath, backup));
     }
-    if (m_reportedUnreadable.contains(filePath))
+}
+
+void OptionsFile::reportOnce(const QString &key, const QString &text)
+{
+    if (m_reported.contains(key))
         return;
-    m_reportedUnreadable.append(filePath);
-    showError(cannotReadFileMessage(filePath));
+    m_reported.append(key);
+    showError(text);
 }
 
 QString OptionsFile::readInto()
@@ -97,7 +116,7 @@ int OptionsFile::setActive(int flag)
 bool OptionsFile::save()
 {
     const bool optionsSaved = saveOptionsFile();
-    const bool activationSaved = saveFile(activationPath(), QByteArray::number(m_active));
+    const bool activationSaved = saveActivationFile();
     return optionsSaved && activationSaved;
 }
 
@@ -113,34 +132,74 @@ QString normalisedImpliedLine(const QString &line)
 
 } // namespace
 
-// Replaces the first line only: whatever the user keeps after it stays.
+// Replaces the first line only: whatever the file holds after it now stays.
 bool OptionsFile::saveOptionsFile()
 {
     m_options = m_passImplied ? normalisedImpliedLine(m_options) : stripPassTokens(m_options);
     m_passImplied = false;
-    const FileContent previous = readRegularFile(m_path, maximumFileBytes, ReadMode::Whole);
-    if (previous.status == ReadStatus::TooLong) {
-        // What follows the first line could not be kept.
-        showError(cannotWriteFileMessage(m_path));
-        return false;
-    }
     const QByteArray line = encodeFileText(m_options);
-    return saveFile(m_path, previous.status == ReadStatus::Read
-                                    ? withFirstLineReplaced(previous.bytes, line)
-                                    : line);
+    return saveFile(m_path, m_optionsFile, maximumFileBytes, ReadMode::Whole,
+                    [this, &line](const FileContent &now) -> std::optional<QByteArray> {
+                        switch (now.status) {
+                        case ReadStatus::Read:
+                            return withFirstLineReplaced(now.bytes, line);
+                        case ReadStatus::Missing:
+                            return line;
+                        case ReadStatus::TooLong:
+                            // What follows the first line could not be kept.
+                            showError(cannotWriteFileMessage(m_path));
+                            break;
+                        case ReadStatus::Unreadable:
+                            showError(cannotReadFileMessage(m_path));
+                            break;
+                        }
+                        return std::nullopt;
+                    });
 }
 
-bool OptionsFile::saveFile(const QString &filePath, const QByteArray &content)
+// The number replaces the whole file. Written into the options file, it
+// would destroy the options.
+bool OptionsFile::saveActivationFile()
 {
-    switch (replaceFileContent(filePath, content)) {
-    case WriteResult::Written:
-        return true;
-    case WriteResult::CannotCreate:
-        showError(cannotCreateFileMessage(filePath));
-        return false;
-    case WriteResult::CannotWrite:
-        showError(cannotWriteFileMessage(filePath));
+    if (sameFile(m_path, activationPath())) {
+        showError(cannotCreateFileMessage(activationPath()));
         return false;
     }
-    return false;
+    const QByteArray number = QByteArray::number(m_active);
+    return saveFile(activationPath(), m_activationFile, activationBytesScanned, ReadMode::Prefix,
+                    [&number](const FileContent &) { return number; });
+}
+
+bool OptionsFile::saveFile(const QString &filePath, KnownFile &known, qsizetype limit,
+                           ReadMode mode, const Compose &compose)
+{
+    for (bool approved = false;;) {
+        FileReplacement file(filePath, limit, mode);
+        if (!file.isWritable()) {
+            showError(cannotCreateFileMessage(filePath));
+            return false;
+        }
+        if (!approved && changedSince(known, file.current())) {
+            file.release(); // nobody waits on the lock while the user reads
+            if (!confirmWarning(changedOnDiskQuestion(filePath)))
+                return false;
+            approved = true;
+            continue; // and read again what is there now
+        }
+        const std::optional<QByteArray> content = compose(file.current());
+        if (!content)
+            return false;
+        switch (file.replace(*content)) {
+        case WriteResult::Written:
+            known = {ReadStatus::Read, file.written(), *content};
+            return true;
+        case WriteResult::CannotCreate:
+            showError(cannotCreateFileMessage(filePath));
+            return false;
+        case WriteResult::CannotWrite:
+            showError(cannotWriteFileMessage(filePath));
+            return false;
+        }
+        return false;
+    }
 }

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "filekeeping/fileaccess.h"
+#include "store/knownfile.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <optional>
 
 // The project's persistent state: the options file, whose first line is the
 // option line, and the activation file beside it, holding 0 or 1. Creating
@@ -29,7 +33,9 @@ public:
     // Records the activation flag as 1 or 0; nothing is written.
     int setActive(int flag);
     // Writes both files; every failure is reported in its own error box and
-    // the other file is still attempted. True when both were written.
+    // the other file is still attempted. A file that another program changed
+    // since it was read is overwritten only when the user says so. True when
+    // both were written.
     bool save();
 
     QString activationPath() const;
@@ -40,13 +46,21 @@ public:
     int active() const { return m_active; }
 
 private:
+    // Builds a file's new content from what it holds now, or reports why
+    // it cannot and gives nothing.
+    using Compose = std::function<std::optional<QByteArray>(const FileContent &now)>;
+
     // There, but not to be read: reported, and never written at start-up.
     static bool isUnreadable(ReadStatus status);
     ReadStatus readOptionsFile();
     ReadStatus readActivationFile();
     void reportUnreadable(const QString &filePath, ReadStatus status);
+    void reportInterruptedSaves(const QString &filePath);
+    void reportOnce(const QString &key, const QString &text);
     bool saveOptionsFile();
-    bool saveFile(const QString &filePath, const QByteArray &content);
+    bool saveActivationFile();
+    bool saveFile(const QString &filePath, KnownFile &known, qsizetype limit, ReadMode mode,
+                  const Compose &compose);
 
     QString m_path;
     QString m_options;
@@ -54,5 +68,8 @@ private:
     // The loaded line stands for pass mode; saving it normalises its spaces
     // as saving a composed line in pass mode does.
     bool m_passImplied = false;
-    QStringList m_reportedUnreadable;
+    KnownFile m_optionsFile;
+    KnownFile m_activationFile;
+    // Start-up reads each file twice, but says each thing once.
+    QStringList m_reported;
 };

@@ -11,6 +11,11 @@ public:
     {
         qWarning().noquote() << caption << ':' << text;
     }
+    bool confirm(const QString &caption, const QString &text) override
+    {
+        showMessage(Severity::Warning, caption, text);
+        return false;
+    }
     QString chooseExistingDirectory(QWidget *, const QString &, const QString &) override
     {
         return {};

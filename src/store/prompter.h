@@ -13,14 +13,16 @@ public:
 
     virtual ~Prompter() = default;
     virtual void showMessage(Severity severity, const QString &caption, const QString &text) = 0;
+    // A warning with Yes and No, No the default; true for Yes.
+    virtual bool confirm(const QString &caption, const QString &text) = 0;
     virtual QString chooseExistingDirectory(QWidget *parent, const QString &caption,
                                             const QString &startDirectory) = 0;
     virtual QString chooseOpenFileName(QWidget *parent, const QString &caption,
                                        const QString &startFile) = 0;
 };
 
-// The installed prompter; without one, messages go to the warning log and
-// choosers answer with an empty path.
+// The installed prompter; without one, messages go to the warning log,
+// questions are answered No and choosers answer with an empty path.
 Prompter &prompter();
 // Installs `p` (not owned) and returns the one it replaces; nullptr restores
 // the fallback.

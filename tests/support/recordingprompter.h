@@ -31,6 +31,11 @@ public:
     {
         messages.append({severity, caption, text});
     }
+    bool confirm(const QString &caption, const QString &text) override
+    {
+        messages.append({Severity::Warning, caption, text});
+        return confirmations.isEmpty() ? false : confirmations.takeFirst();
+    }
     QString chooseExistingDirectory(QWidget *, const QString &caption,
                                     const QString &start) override
     {
@@ -52,6 +57,7 @@ public:
     QList<Message> messages;
     QList<Chooser> choosers;
     QStringList answers; // taken front first; an empty queue answers as Cancel does
+    QList<bool> confirmations; // Yes or No, front first; an empty queue answers No
 
 private:
     QString answer(const QString &caption, const QString &start)
