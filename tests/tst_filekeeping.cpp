@@ -4,6 +4,7 @@
 #include "store/optionsfile.h"
 
 #include "filehelpers.h"
+#include "posixbackend.h"
 #include "filesizelimit.h"
 #include "recordingprompter.h"
 #include "unprivileged.h"
@@ -67,12 +68,6 @@ QMap<QByteArray, QByteArray> attributesOf(const QString &path)
     }
     attributes.remove(QByteArray());
     return attributes;
-}
-
-void skipUnlessPosixBackend()
-{
-    if (fileBackend() != FileBackend::Posix)
-        QSKIP("only the POSIX backend keeps owners, groups, ACLs, attributes and hard links");
 }
 
 bool makeSocket(const QString &path)
@@ -324,7 +319,7 @@ void tst_FileKeeping::identityIsKept()
     QFETCH(uint, mode);
     QFETCH(bool, savedByUser);
     QFETCH(QString, extra);
-    skipUnlessPosixBackend();
+    SKIP_UNLESS_POSIX_BACKEND("only the POSIX backend keeps owners, groups, ACLs, attributes and hard links");
     if (::geteuid() != 0)
         QSKIP("giving files to another user needs root");
     QVERIFY(QDir(m_dir->path()).mkdir("project"));
@@ -414,7 +409,7 @@ void tst_FileKeeping::failedRenameCannotCreate()
 // the file whole rather than write into it.
 void tst_FileKeeping::securityAttributesKeepTheRename()
 {
-    skipUnlessPosixBackend();
+    SKIP_UNLESS_POSIX_BACKEND("only the POSIX backend keeps owners, groups, ACLs, attributes and hard links");
     QVERIFY(writeBytes(path(), "-count\nnote"));
     QVERIFY(writeBytes(path() + "_act", "0"));
     const QByteArray name = QFile::encodeName(path());

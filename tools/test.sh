@@ -34,7 +34,7 @@ fuzz_option_line
 test_portable_backend() {
     local dir="$ROOT/build-qt-backend"
     cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIMBRACL_FILE_BACKEND=qt >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)" --target tst_optionsfile tst_filekeeping >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)" --target tst_optionsfile tst_filekeeping tst_savesafety >/dev/null
     echo "The store suites on the portable file backend"
     ctest --test-dir "$dir" -L store --output-on-failure
 }

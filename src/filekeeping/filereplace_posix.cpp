@@ -144,8 +144,7 @@ std::optional<WriteResult> FileReplacement::State::replaceByRename(const QByteAr
     if (!temporary.isValid() || !takeOverIdentity(file.get(), info, temporary.fd()))
         return std::nullopt;
     struct stat result = {};
-    if (!writeAllAt(temporary.fd(), content, 0) || ::fsync(temporary.fd()) != 0
-        || ::fstat(temporary.fd(), &result) != 0)
+    if (!temporary.write(content) || ::fstat(temporary.fd(), &result) != 0)
         return WriteResult::CannotWrite;
     written = identityOf(result);
     return temporary.commit();
@@ -193,8 +192,7 @@ WriteResult FileReplacement::State::createFile(const QByteArray &content)
     if (!temporary.isValid())
         return WriteResult::CannotCreate;
     struct stat result = {};
-    if (!writeAllAt(temporary.fd(), content, 0) || ::fsync(temporary.fd()) != 0
-        || ::fstat(temporary.fd(), &result) != 0)
+    if (!temporary.write(content) || ::fstat(temporary.fd(), &result) != 0)
         return WriteResult::CannotWrite;
     written = identityOf(result);
     return temporary.commit();

@@ -75,11 +75,16 @@ TemporaryFile::~TemporaryFile()
         ::unlink(m_name.constData());
 }
 
+bool TemporaryFile::write(const QByteArray &content)
+{
+    if (!writeAllAt(m_file.get(), content, 0))
+        return false;
+    reachSavePoint(SavePoint::TemporaryWritten, QFile::decodeName(m_target));
+    return ::fsync(m_file.get()) == 0;
+}
+
 WriteResult TemporaryFile::commit()
 {
-    if (::fsync(m_file.get()) != 0)
-        return WriteResult::CannotWrite;
-    reachSavePoint(SavePoint::TemporaryWritten, QFile::decodeName(m_target));
     if (::rename(m_name.constData(), m_target.constData()) != 0)
         return WriteResult::CannotCreate; // the system refuses the name
     m_renamed = true;

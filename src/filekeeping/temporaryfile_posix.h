@@ -22,8 +22,9 @@ public:
     bool isValid() const { return m_file.isValid(); }
     int fd() const { return m_file.get(); }
 
-    // Syncs the bytes, gives the temporary file the target's name and syncs
-    // the directory.
+    // Writes and syncs the new bytes: give it its owner, ACLs and mode first.
+    bool write(const QByteArray &content);
+    // Gives the temporary file the target's name and syncs the directory.
     WriteResult commit();
 
 private:

@@ -287,5 +287,25 @@ case_ok_after_failed_save() {
     expect_file proj.opt "-count"
 }
 
+# Another program edits the line while the dialog is open: Apply asks, and No
+# (the default, so Return) keeps the other program's line.
+case_outside_change_kept() {
+    printf '%s' "-count" >proj.opt
+    printf '1' >proj.opt_act
+    start -- proj.opt
+    wait_window "$caption"
+    local dialog=$window
+    printf '%s\n%s' "-compact -Dother" "note" >proj.opt
+    click $APPLY
+    wait_window Warning
+    key Return
+    window=$dialog
+    click $CANCEL
+    wait_exit
+    expect_status 0
+    expect_file proj.opt "-compact -Dother
+note"
+}
+
 "case_$1"
 echo "PASS: $1"
