@@ -137,18 +137,20 @@ void tst_I18n::loadsTheLocalesFile_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("qtCancel"); // Qt's own button text
 
-    QTest::newRow("fr_FR-falls-back-to-fr") << "fr_FR" << "Erreur";
-    QTest::newRow("fr_CA-falls-back-to-fr") << "fr_CA" << "Erreur";
-    QTest::newRow("de_DE") << "de_DE" << "Fehler";
-    QTest::newRow("no-file-for-es_ES") << "es_ES" << "Error";
-    QTest::newRow("C-locale") << "C" << "Error";
+    QTest::newRow("fr_FR-falls-back-to-fr") << "fr_FR" << "Erreur" << "Annuler";
+    QTest::newRow("fr_CA-falls-back-to-fr") << "fr_CA" << "Erreur" << "Annuler";
+    QTest::newRow("de_DE") << "de_DE" << "Fehler" << "Abbrechen";
+    QTest::newRow("no-file-of-ours-for-es_ES") << "es_ES" << "Error" << "Cancelar";
+    QTest::newRow("C-locale") << "C" << "Error" << "Cancel";
 }
 
 void tst_I18n::loadsTheLocalesFile()
 {
     QFETCH(QString, locale);
     QFETCH(QString, caption);
+    QFETCH(QString, qtCancel);
     makeInstallation();
 
     RecordingPrompter boxes;
@@ -157,7 +159,7 @@ void tst_I18n::loadsTheLocalesFile()
 
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].caption, caption);
-    QCOMPARE(qApp->findChildren<QTranslator *>().size(), caption == "Error" ? 0 : 1);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
 }
 
 void tst_I18n::frenchReachesDialogAndBoxes()

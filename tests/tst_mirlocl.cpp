@@ -64,6 +64,7 @@ private Q_SLOTS:
     void controlsAreNamed_data();
     void controlsAreNamed();
     void tabReachesOnlyCheckedRadioButtons();
+    void toggleDescribesTheState();
     void tabSkipsWhatCannotTakeFocus_data();
     void tabSkipsWhatCannotTakeFocus();
     void loadsIntoWidgets_data();
@@ -459,8 +460,8 @@ void tst_MirloCL::browseButtons()
     f.click(button);
     QCOMPARE(f.widget<QLineEdit>(field)->text(), QString("/chosen/path"));
     f.type(field, wrongKind);
-    f.click(button); // answered as Cancel is: the field becomes empty
-    QCOMPARE(f.widget<QLineEdit>(field)->text(), QString());
+    f.click(button); // answered as Cancel is: the field keeps its text
+    QCOMPARE(f.widget<QLineEdit>(field)->text(), wrongKind);
     f.type(field, "/does/not/exist");
     f.click(button);
     QCOMPARE(f.widget<QLineEdit>(field)->text(), QString("/again"));
@@ -521,6 +522,21 @@ void tst_MirloCL::tabReachesOnlyCheckedRadioButtons()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("rbConditions_modified_multiple"));
     QVERIFY(f.widget<QRadioButton>("rbConditions_modified_multiple")->isChecked());
+}
+
+// A screen reader hears the toggle's name (what it will do) and its
+// description (what is); setting either makes Qt send its change event.
+void tst_MirloCL::toggleDescribesTheState()
+{
+    DialogFixture f;
+    f.open(QByteArray("-proc"), QByteArray("1"));
+    QAccessibleInterface *toggle = QAccessible::queryAccessibleInterface(f.widget("btDisable"));
+    QCOMPARE(toggle->text(QAccessible::Description), QStringLiteral("Runtime analysis is on"));
+
+    f.click("btDisable");
+
+    QCOMPARE(toggle->text(QAccessible::Name), QStringLiteral("Enable"));
+    QCOMPARE(toggle->text(QAccessible::Description), QStringLiteral("Runtime analysis is off"));
 }
 
 void tst_MirloCL::tabSkipsWhatCannotTakeFocus_data()

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Ada 83 Restrictions</source>
-        <translation>Nur Ada 83</translation>
+        <translation>Ada-83-Regeln</translation>
     </message>
     <message>
         <source>Link File :</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>No Ternaries Coverage</source>
-        <translation>Ternäre nicht abdecken</translation>
+        <translation>Keine Ternär-Abdeckung</translation>
     </message>
     <message>
         <source>Code Coverage Levels</source>
@@ -86,10 +86,6 @@
     <message>
         <source>Functions</source>
         <translation>Funktionen</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Keine</translation>
     </message>
     <message>
         <source>With Exits</source>
@@ -153,7 +149,7 @@
     </message>
     <message>
         <source>Before Return</source>
-        <translation>Vor Rücksprung</translation>
+        <translation>Vor dem Ausgang</translation>
     </message>
     <message>
         <source>Other Options</source>
@@ -166,6 +162,39 @@
     <message>
         <source>Function Name</source>
         <translation>Funktionsname</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>functions</comment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>calls</comment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>blocks</comment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>conditions</comment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>dump</comment>
+        <translation>Kein Dump</translation>
+    </message>
+    <message>
+        <source>Runtime analysis is on</source>
+        <translation>Laufzeitanalyse ist eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Runtime analysis is off</source>
+        <translation>Laufzeitanalyse ist ausgeschaltet</translation>
     </message>
 </context>
 <context>

@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>No Ternaries Coverage</source>
-        <translation>Ternaires non couverts</translation>
+        <translation>Exclure les ternaires</translation>
     </message>
     <message>
         <source>Code Coverage Levels</source>
@@ -86,10 +86,6 @@
     <message>
         <source>Functions</source>
         <translation>Fonctions</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Néant</translation>
     </message>
     <message>
         <source>With Exits</source>
@@ -166,6 +162,39 @@
     <message>
         <source>Function Name</source>
         <translation>Nom de la fonction</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>functions</comment>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>calls</comment>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>blocks</comment>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>conditions</comment>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>dump</comment>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Runtime analysis is on</source>
+        <translation>L&apos;analyse d&apos;exécution est activée</translation>
+    </message>
+    <message>
+        <source>Runtime analysis is off</source>
+        <translation>L&apos;analyse d&apos;exécution est désactivée</translation>
     </message>
 </context>
 <context>

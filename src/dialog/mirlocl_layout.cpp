@@ -145,8 +145,8 @@ void MirloCL::createCoverageLevels()
                                  {10, 5, 200, 385});
 
     bgFunctions = frame(gbCodeCoverageLevels, "bgFunctions", tr("Functions"), {10, 20, 180, 80});
-    rbFunctions_none = button<QRadioButton>(bgFunctions, "rbFunctions_none", tr("None"),
-                                            {10, 15, 87, 18});
+    rbFunctions_none = button<QRadioButton>(bgFunctions, "rbFunctions_none",
+                                            tr("None", "functions"), {10, 15, 87, 18});
     rbFunctions_none->setChecked(true);
     rbFunctions_functions = button<QRadioButton>(bgFunctions, "rbFunctions_functions",
                                                  tr("Functions"), {10, 35, 120, 18});
@@ -156,7 +156,8 @@ void MirloCL::createCoverageLevels()
     bgCalls = frame(gbCodeCoverageLevels, "bgCalls", tr("Calls (C/Ada)"), {10, 105, 180, 60});
     rbCalls_calls = button<QRadioButton>(bgCalls, "rbCalls_calls", tr("Calls"), {10, 35, 87, 18},
                                          Qt::ClickFocus);
-    rbCalls_none = button<QRadioButton>(bgCalls, "rbCalls_none", tr("None"), {10, 15, 87, 18});
+    rbCalls_none = button<QRadioButton>(bgCalls, "rbCalls_none", tr("None", "calls"),
+                                        {10, 15, 87, 18});
     rbCalls_none->setChecked(true);
 
     bgBlocks = frame(gbCodeCoverageLevels, "bgBlocks", tr("Blocks"), {10, 170, 180, 100});
@@ -165,15 +166,16 @@ void MirloCL::createCoverageLevels()
                                                     Qt::ClickFocus);
     rbBlocks_loops = button<QRadioButton>(bgBlocks, "rbBlocks_loops", tr("Loops"),
                                           {10, 75, 120, 18}, Qt::ClickFocus);
-    rbBlocks_none = button<QRadioButton>(bgBlocks, "rbBlocks_none", tr("None"), {10, 15, 87, 18});
+    rbBlocks_none = button<QRadioButton>(bgBlocks, "rbBlocks_none", tr("None", "blocks"),
+                                         {10, 15, 87, 18});
     rbBlocks_none->setChecked(true);
     rbBlocks_statement_blocks = button<QRadioButton>(bgBlocks, "rbBlocks_statement_blocks",
                                                      tr("Statement Blocks"), {10, 35, 160, 18});
 
     bgConditions = frame(gbCodeCoverageLevels, "bgConditions", tr("Conditions"),
                          {10, 275, 180, 100});
-    rbConditions_none = button<QRadioButton>(bgConditions, "rbConditions_none", tr("None"),
-                                             {10, 15, 120, 18});
+    rbConditions_none = button<QRadioButton>(bgConditions, "rbConditions_none",
+                                             tr("None", "conditions"), {10, 15, 120, 18});
     rbConditions_none->setChecked(true);
     rbConditions_forced = button<QRadioButton>(bgConditions, "rbConditions_forced", tr("Forced"),
                                                {10, 75, 145, 18});
@@ -199,8 +201,8 @@ void MirloCL::createFunctionDump()
     bgFunctionDump = frame(this, "bgFunctionDump", tr("Function Specific Dump"),
                            {405, 200, 175, 135});
     bgFunctionDump->setToolTip(tr("Function Specific Dump"));
-    rbFunctionDump_none = button<QRadioButton>(bgFunctionDump, "rbFunctionDump_none", tr("None"),
-                                               {10, 15, 93, 18});
+    rbFunctionDump_none = button<QRadioButton>(bgFunctionDump, "rbFunctionDump_none",
+                                               tr("None", "dump"), {10, 15, 93, 18});
     rbFunctionDump_none->setChecked(true);
     rbFunctionDump_after_call = button<QRadioButton>(bgFunctionDump, "rbFunctionDump_after_call",
                                                      tr("After Call"), {10, 55, 115, 18});

@@ -73,6 +73,9 @@ void MirloCL::applyActivation(bool enabled)
     m_store.setActive(enabled);
     Q_EMIT dispatchEnable(enabled);
     btDisable->setText(enabled ? tr("Disable") : tr("Enable"));
+    // The button names what it will do; its description says what is.
+    btDisable->setAccessibleDescription(enabled ? tr("Runtime analysis is on")
+                                                : tr("Runtime analysis is off"));
     pendingEnable = !enabled;
 }
 
@@ -81,18 +84,28 @@ void MirloCL::cancel()
     QCoreApplication::quit();
 }
 
+namespace {
+
+// A cancelled chooser answers with no path and leaves the field as it was.
+void setChosen(QLineEdit *field, const QString &chosen)
+{
+    if (!chosen.isEmpty())
+        field->setText(chosen);
+}
+
+} // namespace
+
 void MirloCL::browseDirectory()
 {
     const QString current = txtStaticFileDirectory->text();
     const QString start = QFileInfo(current).isDir() ? current : QString();
-    txtStaticFileDirectory->setText(prompter().chooseExistingDirectory(
-            this, chooseDirectoryCaption(), start));
+    setChosen(txtStaticFileDirectory,
+              prompter().chooseExistingDirectory(this, chooseDirectoryCaption(), start));
 }
 
 void MirloCL::browseFile()
 {
     const QString current = txtLinkFile->text();
     const QString start = QFileInfo(current).isFile() ? current : QString();
-    txtLinkFile->setText(prompter().chooseOpenFileName(
-            this, chooseFileCaption(), start));
+    setChosen(txtLinkFile, prompter().chooseOpenFileName(this, chooseFileCaption(), start));
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 namespace {
@@ -14,6 +15,18 @@ namespace {
 void showFatalWarning(const QString &text)
 {
     prompter().showMessage(Prompter::Severity::Warning, QStringLiteral("Warning"), text);
+}
+
+// Loads the file for the locale, or its language's (fr_FR falls back to
+// fr); a locale without one keeps the English source texts.
+void installTranslator(QCoreApplication &application, const QString &baseName,
+                       const QString &directory)
+{
+    auto *translator = new QTranslator(&application);
+    if (translator->load(baseName, directory))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 } // namespace
@@ -46,12 +59,10 @@ bool installTranslators(QCoreApplication &application, const QStringList &prefix
                                  .arg(directory.filePath()));
         return false;
     }
-    for (const QString &prefix : prefixes) {
-        auto *translator = new QTranslator(&application);
-        if (translator->load(prefix + localeName, directory.filePath()))
-            QCoreApplication::installTranslator(translator);
-        else
-            delete translator;
-    }
+    for (const QString &prefix : prefixes)
+        installTranslator(application, prefix + localeName, directory.filePath());
+    // Qt's own texts: the file chooser's and the message boxes' buttons.
+    installTranslator(application, QStringLiteral("qtbase_") + localeName,
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return true;
 }

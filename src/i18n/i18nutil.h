@@ -9,7 +9,8 @@ class QCoreApplication;
 // The translations live in $VIMBRADIR/lib/locale, which is also how the
 // program knows it is installed. Without it a warning box is shown and false
 // returned: the program must stop. Otherwise one translator per prefix is
-// loaded for the locale (fr_FR falls back to fr) and installed when found.
+// loaded for the locale (fr_FR falls back to fr) and installed when found,
+// and so is Qt's own translation of its dialogs and buttons.
 bool installTranslators(QCoreApplication &application, const QStringList &prefixes,
                         const QString &localeName = QLocale::system().name());
 
