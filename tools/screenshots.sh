@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Renders the dialog in its On state, its Off state and in French to PNG
-# files in build/screenshots, under a virtual X server when there is no
-# display. With --docs it also refreshes docs/dialog.png from the On state.
+# Renders the dialog in its On state, its Off state, in French and German,
+# and in a dark and a black high-contrast KDE palette, to PNG files in
+# build/screenshots, under a virtual X server when there is no display.
+# With --docs it also refreshes docs/dialog.png from the On state.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 if [ -z "${DISPLAY:-}" ]; then
@@ -15,13 +16,19 @@ build_and_install >/dev/null
 out="$BUILD/screenshots"
 mkdir -p "$out"
 
-# shoot NAME ACTIVE LANG: opens a fresh project and captures the dialog.
+# shoot NAME ACTIVE LANG [PALETTE]: opens a fresh project and captures the
+# dialog; PALETTE names a KDE colour scheme in tools/palettes, which Qt reads
+# as it would on a KDE desktop.
 shoot() {
-    local project
+    local project desktop=()
     project=$(mktemp -d)
     printf '%s' '-proc=ret -call -block -cond -count -dumpcalling=main -trace -DDEMO=1' >"$project/demo.opt"
     printf '%s' "$2" >"$project/demo.opt_act"
-    (cd "$project" && LANG=$3 LC_ALL= VIMBRADIR="$PREFIX" "$PREFIX/bin/vimbracl" -c++ demo.opt) &
+    if [ -n "${4:-}" ]; then
+        cp "$ROOT/tools/palettes/$4.kdeglobals" "$project/kdeglobals"
+        desktop=(XDG_CONFIG_HOME="$project" XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 KDE_FULL_SESSION=true)
+    fi
+    (cd "$project" && env "${desktop[@]}" LANG=$3 LC_ALL= VIMBRADIR="$PREFIX" "$PREFIX/bin/vimbracl" -c++ demo.opt) &
     capture_dialog $! "$out/$1.png"
     rm -rf "$project"
     echo "$out/$1.png"
@@ -31,6 +38,12 @@ shoot on 1 C.UTF-8
 shoot off 0 C.UTF-8
 shoot fr 1 fr_FR.UTF-8
 shoot de 1 de_DE.UTF-8
+for palette in dark black-high-contrast; do
+    for language in C fr_FR de_DE; do
+        shoot "$palette-$language-on" 1 "$language.UTF-8" "$palette"
+        shoot "$palette-$language-off" 0 "$language.UTF-8" "$palette"
+    done
+done
 
 if [ "${1:-}" = --docs ]; then
     mkdir -p "$ROOT/docs"

@@ -13,8 +13,9 @@ int main(int argc, char *argv[])
     // ending the process silently.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    const bool styleChosen = styleChosenByUser(argc, argv);
     QApplication application(argc, argv);
-    applyFixedLayoutLook();
+    applyFixedLayoutLook(styleChosen);
     WidgetPrompter widgetPrompter;
     setPrompter(&widgetPrompter);
     return runProgram(application, programInput(argc, argv));

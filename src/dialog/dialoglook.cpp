@@ -1,5 +1,7 @@
 #include "dialog/dialoglook.h"
 
+#include "dialog/contrast.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QProxyStyle>
@@ -32,11 +34,26 @@ public:
 
 } // namespace
 
-void applyFixedLayoutLook()
+bool styleChosenByUser(int argc, const char *const argv[])
 {
-    if (QStyle *windows = QStyleFactory::create(QStringLiteral("Windows")))
-        QApplication::setStyle(new FixedLayoutStyle(windows));
+    if (!qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
+        return true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument = QByteArray(argv[i]).replace("--", "-");
+        if (argument == "-style" || argument.startsWith("-style="))
+            return true;
+    }
+    return false;
+}
+
+void applyFixedLayoutLook(bool keepChosenStyle)
+{
+    if (!keepChosenStyle) {
+        if (QStyle *windows = QStyleFactory::create(QStringLiteral("Windows")))
+            QApplication::setStyle(new FixedLayoutStyle(windows));
+    }
     QFont font = QApplication::font();
     font.setPixelSize(11);
     QApplication::setFont(font);
+    QApplication::setPalette(withVisibleControls(QApplication::palette()));
 }
