@@ -7,6 +7,7 @@
 #include "posixbackend.h"
 #include "filesizelimit.h"
 #include "recordingprompter.h"
+#include "storeruns.h"
 #include "unprivileged.h"
 
 #include <QMap>
@@ -25,25 +26,6 @@ namespace {
 QString cannotRead(const QString &path)
 {
     return QStringLiteral("Unable to read the file \"%1\"").arg(path);
-}
-
-// What every start does: the store loads, then the dialog reloads.
-QStringList startUp(const QString &path)
-{
-    RecordingPrompter boxes;
-    OptionsFile store(path);
-    store.readInto();
-    return boxes.texts();
-}
-
-QStringList save(const QString &path, const QString &line)
-{
-    RecordingPrompter boxes;
-    OptionsFile store(path);
-    store.setOptions(line);
-    store.setActive(1);
-    store.save();
-    return boxes.texts();
 }
 
 struct stat statOf(const QString &path)
@@ -332,7 +314,7 @@ void tst_FileKeeping::identityIsKept()
     if (extra != "locked-dir")
         QVERIFY(QFile::setPermissions(path("project"), QFileDevice::Permissions(0x7777)));
     if (extra == "hard-link")
-        QVERIFY(::link(name.constData(), QFile::encodeName(path("other-name")).constData()) == 0);
+        QVERIFY(hardLink(file, path("other-name")));
     if (extra == "acl" && QProcess::execute("setfacl", {"-m", "u:65534:rw", file}) != 0)
         QSKIP("the file system refuses ACLs");
     if (extra == "default-acl" && QProcess::execute("setfacl", {"-d", "-m", "u:65534:rw", path("project")}) != 0)
@@ -363,8 +345,7 @@ void tst_FileKeeping::failedWriteInPlacePutsBytesBack()
 {
     QVERIFY(writeBytes(path(), "-count\nnote"));
     QVERIFY(writeBytes(path() + "_act", "1"));
-    QVERIFY(::link(QFile::encodeName(path()).constData(),
-                   QFile::encodeName(path("other-name")).constData()) == 0);
+    QVERIFY(hardLink(path(), path("other-name")));
     QStringList boxes;
     {
         const FileSizeLimit limit(20);
@@ -379,8 +360,7 @@ void tst_FileKeeping::failedWriteInPlacePutsBytesBack()
 void tst_FileKeeping::inPlaceSaveLeavesNoOldTail()
 {
     QVERIFY(writeBytes(path(), "-proc -count -Dlonger"));
-    QVERIFY(::link(QFile::encodeName(path()).constData(),
-                   QFile::encodeName(path("other-name")).constData()) == 0);
+    QVERIFY(hardLink(path(), path("other-name")));
     QCOMPARE(save(path(), QStringLiteral("-count")), QStringList());
     QCOMPARE(readBytes(path()), QByteArray("-count"));
 }

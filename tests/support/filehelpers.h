@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <unistd.h>
+
 inline QByteArray readBytes(const QString &path)
 {
     QFile file(path);
@@ -24,4 +26,9 @@ inline QStringList entriesOf(const QString &directory)
     return QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
                                              | QDir::NoDotAndDotDot,
                                      QDir::Name);
+}
+
+inline bool hardLink(const QString &from, const QString &to)
+{
+    return ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
