@@ -29,7 +29,9 @@ struct FileReplacement::State
     WriteResult replace(const QByteArray &content);
     std::optional<WriteResult> replaceByRename(const QByteArray &content);
     WriteResult overwriteInPlace(const QByteArray &content);
+    bool writeInPlace(const QByteArray &content);
     WriteResult createFile(const QByteArray &content);
+    WriteResult fillAndCommit(TemporaryFile &temporary, const QByteArray &content);
 };
 
 FileReplacement::FileReplacement(const QString &path, qsizetype limit, ReadMode mode)
@@ -143,11 +145,7 @@ std::optional<WriteResult> FileReplacement::State::replaceByRename(const QByteAr
     TemporaryFile temporary(*target, S_IRUSR | S_IWUSR);
     if (!temporary.isValid() || !takeOverIdentity(file.get(), info, temporary.fd()))
         return std::nullopt;
-    struct stat result = {};
-    if (!temporary.write(content) || ::fstat(temporary.fd(), &result) != 0)
-        return WriteResult::CannotWrite;
-    written = identityOf(result);
-    return temporary.commit();
+    return fillAndCommit(temporary, content);
 }
 
 WriteResult FileReplacement::State::overwriteInPlace(const QByteArray &content)
@@ -166,22 +164,29 @@ WriteResult FileReplacement::State::overwriteInPlace(const QByteArray &content)
     std::optional<Backup> backup;
     if (previous)
         backup.emplace(*target, info, *previous);
-    const QString name = QFile::decodeName(*target);
     if (backup && backup->isValid())
-        reachSavePoint(SavePoint::BackupWritten, name);
-    struct stat result = {};
-    if (writeAllAt(file.get(), content, 0) && reachSavePoint(SavePoint::WrittenInPlace, name)
-        && ::ftruncate(file.get(), off_t(content.size())) == 0 && ::fsync(file.get()) == 0
-        && ::fstat(file.get(), &result) == 0) {
-        written = identityOf(result);
+        reachSavePoint(SavePoint::BackupWritten, QFile::decodeName(*target));
+    if (writeInPlace(content)) {
         if (backup)
             backup->remove();
         return WriteResult::Written;
     }
-    if (previous && writeAllAt(file.get(), *previous, 0)
-        && ::ftruncate(file.get(), off_t(previous->size())) == 0 && ::fsync(file.get()) == 0)
+    // The backup stays unless the previous bytes are back in place.
+    if (previous && writeInPlace(*previous))
         backup->remove();
     return WriteResult::CannotWrite;
+}
+
+bool FileReplacement::State::writeInPlace(const QByteArray &content)
+{
+    struct stat result = {};
+    if (!writeAllAt(file.get(), content, 0)
+        || !reachSavePoint(SavePoint::WrittenInPlace, QFile::decodeName(*target))
+        || ::ftruncate(file.get(), off_t(content.size())) != 0 || ::fsync(file.get()) != 0
+        || ::fstat(file.get(), &result) != 0)
+        return false;
+    written = identityOf(result);
+    return true;
 }
 
 // A new file appears whole or not at all, with the mode and default ACL that
@@ -191,6 +196,11 @@ WriteResult FileReplacement::State::createFile(const QByteArray &content)
     TemporaryFile temporary(*target, 0666);
     if (!temporary.isValid())
         return WriteResult::CannotCreate;
+    return fillAndCommit(temporary, content);
+}
+
+WriteResult FileReplacement::State::fillAndCommit(TemporaryFile &temporary, const QByteArray &content)
+{
     struct stat result = {};
     if (!temporary.write(content) || ::fstat(temporary.fd(), &result) != 0)
         return WriteResult::CannotWrite;

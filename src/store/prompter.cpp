@@ -11,11 +11,6 @@ public:
     {
         qWarning().noquote() << caption << ':' << text;
     }
-    bool confirm(const QString &caption, const QString &text) override
-    {
-        showMessage(Severity::Warning, caption, text);
-        return false;
-    }
     QString chooseExistingDirectory(QWidget *, const QString &, const QString &) override
     {
         return {};
@@ -27,6 +22,12 @@ LogPrompter fallbackPrompter;
 Prompter *installedPrompter = nullptr;
 
 } // namespace
+
+bool Prompter::confirm(const QString &caption, const QString &text)
+{
+    showMessage(Severity::Warning, caption, text);
+    return false;
+}
 
 Prompter &prompter()
 {

@@ -13,8 +13,9 @@ public:
 
     virtual ~Prompter() = default;
     virtual void showMessage(Severity severity, const QString &caption, const QString &text) = 0;
-    // A warning with Yes and No, No the default; true for Yes.
-    virtual bool confirm(const QString &caption, const QString &text) = 0;
+    // A warning with Yes and No, No the default; true for Yes. A prompter
+    // that only shows messages shows it as a warning and answers No.
+    virtual bool confirm(const QString &caption, const QString &text);
     virtual QString chooseExistingDirectory(QWidget *parent, const QString &caption,
                                             const QString &startDirectory) = 0;
     virtual QString chooseOpenFileName(QWidget *parent, const QString &caption,

@@ -19,11 +19,6 @@ public:
         std::fprintf(stderr, "unexpected box %s: %s\n", qPrintable(caption), qPrintable(text));
         std::abort();
     }
-    bool confirm(const QString &caption, const QString &text) override
-    {
-        showMessage(Severity::Warning, caption, text);
-        return false;
-    }
     QString chooseExistingDirectory(QWidget *, const QString &, const QString &) override
     {
         return {};
