@@ -5,8 +5,4 @@
 #include <QTest>
 
 // A macro, as QSKIP must return from the test function itself.
-#define SKIP_UNLESS_POSIX_BACKEND(why)                                                              \
-    do {                                                                                           \
-        if (fileBackend() != FileBackend::Posix)                                                   \
-            QSKIP(why);                                                                            \
-    } while (false)
+#define SKIP_UNLESS_POSIX_BACKEND(why) do { if (fileBackend() != FileBackend::Posix) QSKIP(why); } while (false)
