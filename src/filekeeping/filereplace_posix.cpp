@@ -91,11 +91,19 @@ void FileReplacement::State::open(qsizetype limit, ReadMode mode)
     current.status = ReadStatus::Unreadable;
 }
 
+// Another save holds the lock only while it writes; one that holds it much
+// longer is stuck, and the dialog must not hang with it. A file system
+// without locks lets the save go on unserialised.
 bool FileReplacement::State::lock()
 {
-    while (::flock(file.get(), LOCK_EX) != 0) {
-        if (errno != EINTR)
+    constexpr int pauseMicroseconds = 20000;
+    constexpr int attempts = 10 * 1000000 / pauseMicroseconds;
+    for (int attempt = 0; ::flock(file.get(), LOCK_EX | LOCK_NB) != 0; ++attempt) {
+        if (errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOTSUP)
+            break;
+        if ((errno != EWOULDBLOCK && errno != EINTR) || attempt == attempts)
             return false;
+        ::usleep(pauseMicroseconds);
     }
     return ::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode);
 }
