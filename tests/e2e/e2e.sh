@@ -92,7 +92,9 @@ wait_exit() {
 click() {
     local X Y WIDTH HEIGHT SCREEN WINDOW
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+    # From elsewhere first: --sync waits for a move, and the pointer may
+    # already stand where the last case clicked.
+    xdotool mousemove 0 0 sleep 0.05 mousemove --sync $((X + $1)) $((Y + $2)) click 1
     sleep 0.2
 }
 
