@@ -70,29 +70,27 @@ bool OptionsFile::isUnreadable(ReadStatus status)
 void OptionsFile::reportUnreadable(const QString &filePath, ReadStatus status)
 {
     const QString key = QStringLiteral("unreadable:") + filePath;
-    if (isUnreadable(status))
-        reportOnce(key, cannotReadFileMessage(filePath));
-    else
+    if (!isUnreadable(status))
         m_reported.removeAll(key);
+    else if (isNewReport(key))
+        showError(cannotReadFileMessage(filePath));
 }
 
 // The copy stays until the user has looked at it; neither file is touched.
 void OptionsFile::reportInterruptedSaves(const QString &filePath)
 {
     for (const QString &backup : interruptedSaveBackups(filePath)) {
-        if (m_reported.contains(backup))
-            continue;
-        m_reported.append(backup);
-        showWarning(interruptedSaveMessage(filePath, backup));
+        if (isNewReport(backup))
+            showWarning(interruptedSaveMessage(filePath, backup));
     }
 }
 
-void OptionsFile::reportOnce(const QString &key, const QString &text)
+bool OptionsFile::isNewReport(const QString &key)
 {
     if (m_reported.contains(key))
-        return;
+        return false;
     m_reported.append(key);
-    showError(text);
+    return true;
 }
 
 QString OptionsFile::readInto()

@@ -56,7 +56,8 @@ private:
     ReadStatus readActivationFile();
     void reportUnreadable(const QString &filePath, ReadStatus status);
     void reportInterruptedSaves(const QString &filePath);
-    void reportOnce(const QString &key, const QString &text);
+    // False when the same thing was reported before.
+    bool isNewReport(const QString &key);
     bool saveOptionsFile();
     bool saveActivationFile();
     bool saveFile(const QString &filePath, KnownFile &known, qsizetype limit, ReadMode mode,
