@@ -4,7 +4,6 @@
 
 #include <QFile>
 
-#include <cerrno>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,11 +14,8 @@ FileContent readRegularFile(const QString &path, qsizetype limit, ReadMode mode)
     if (!target)
         return {ReadStatus::Unreadable, {}, {}};
     struct stat info = {};
-    if (::lstat(target->constData(), &info) != 0) {
-        // No file can exist under a name the system refuses.
-        const bool missing = errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG;
-        return {missing ? ReadStatus::Missing : ReadStatus::Unreadable, {}, {}};
-    }
+    if (::lstat(target->constData(), &info) != 0)
+        return {isMissingName(errno) ? ReadStatus::Missing : ReadStatus::Unreadable, {}, {}};
     // Opening a FIFO or a device could block or have effects of its own.
     if (!S_ISREG(info.st_mode))
         return {ReadStatus::Unreadable, {}, identityOf(info)};
@@ -27,11 +23,7 @@ FileContent readRegularFile(const QString &path, qsizetype limit, ReadMode mode)
     const FileDescriptor file(openTarget(*target, O_RDONLY));
     if (!file.isValid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return {ReadStatus::Unreadable, {}, identityOf(info)};
-    if (mode == ReadMode::Whole && info.st_size > limit)
-        return {ReadStatus::TooLong, {}, identityOf(info)};
-    FileContent content = readFromDescriptor(file.get(), limit, mode);
-    content.identity = identityOf(info);
-    return content;
+    return readOpenFile(file.get(), info, limit, mode);
 }
 
 bool sameFile(const QString &first, const QString &second)

@@ -74,16 +74,9 @@ void FileReplacement::State::open(qsizetype limit, ReadMode mode)
         if (::lstat(target->constData(), &named) != 0 || named.st_dev != info.st_dev
             || named.st_ino != info.st_ino)
             continue;
-        current.identity = identityOf(info);
-        if (!readable || !reachSavePoint(SavePoint::Reading, QFile::decodeName(*target))) {
-            current.status = ReadStatus::Unreadable;
-        } else if (mode == ReadMode::Whole && info.st_size > limit) {
-            current.status = ReadStatus::TooLong;
-        } else {
-            const FileContent read = readFromDescriptor(file.get(), limit, mode);
-            current.status = read.status;
-            current.bytes = read.bytes;
-        }
+        current = readable && reachSavePoint(SavePoint::Reading, QFile::decodeName(*target))
+                ? readOpenFile(file.get(), info, limit, mode)
+                : FileContent{ReadStatus::Unreadable, {}, identityOf(info)};
         return;
     }
     file.reset();
@@ -138,7 +131,8 @@ WriteResult FileReplacement::replace(const QByteArray &content)
 WriteResult FileReplacement::State::replace(const QByteArray &content)
 {
     if (!file.isValid())
-        return current.status == ReadStatus::Missing ? createFile(content) : WriteResult::CannotCreate;
+        return current.status == ReadStatus::Missing ? createFile(content)
+                                                     : WriteResult::CannotCreate;
     // Every hard link must see the new content.
     if (info.st_nlink == 1) {
         if (const std::optional<WriteResult> result = replaceByRename(content))
@@ -161,7 +155,8 @@ WriteResult FileReplacement::State::overwriteInPlace(const QByteArray &content)
     std::optional<QByteArray> previous;
     if (readable) {
         const FileContent old = ::lseek(file.get(), 0, SEEK_SET) == 0
-                ? readFromDescriptor(file.get(), std::numeric_limits<qsizetype>::max(), ReadMode::Whole)
+                ? readFromDescriptor(file.get(), std::numeric_limits<qsizetype>::max(),
+                                     ReadMode::Whole)
                 : FileContent{ReadStatus::Unreadable, {}, {}};
         if (old.status != ReadStatus::Read)
             return WriteResult::CannotWrite; // no way back: leave the file alone
@@ -207,7 +202,8 @@ WriteResult FileReplacement::State::createFile(const QByteArray &content)
     return fillAndCommit(temporary, content);
 }
 
-WriteResult FileReplacement::State::fillAndCommit(TemporaryFile &temporary, const QByteArray &content)
+WriteResult FileReplacement::State::fillAndCommit(TemporaryFile &temporary,
+                                                  const QByteArray &content)
 {
     struct stat result = {};
     if (!temporary.write(content) || ::fstat(temporary.fd(), &result) != 0)

@@ -89,12 +89,26 @@ int openTarget(const QByteArray &target, int flags)
     return ::open(target.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
 }
 
-namespace {
-
 QByteArray joined(const QByteArray &directory, const QByteArray &name)
 {
     return directory.endsWith('/') ? directory + name : directory + '/' + name;
 }
+
+bool isMissingName(int error)
+{
+    return error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG;
+}
+
+FileContent readOpenFile(int fd, const struct stat &info, qsizetype limit, ReadMode mode)
+{
+    FileContent content = mode == ReadMode::Whole && info.st_size > limit
+            ? FileContent{ReadStatus::TooLong, {}, {}}
+            : readFromDescriptor(fd, limit, mode);
+    content.identity = identityOf(info);
+    return content;
+}
+
+namespace {
 
 // The text of a symbolic link; nothing when `path` is no link.
 std::optional<QByteArray> linkText(const QByteArray &path)
@@ -151,7 +165,7 @@ std::optional<QByteArray> resolvedTarget(const QByteArray &path)
         const QByteArray candidate = joined(resolved, part);
         struct stat info = {};
         if (::lstat(candidate.constData(), &info) != 0) {
-            if (errno != ENOENT && errno != ENOTDIR && errno != ENAMETOOLONG)
+            if (!isMissingName(errno))
                 return std::nullopt;
             // Missing: opening or creating it fails, or creates it, as the
             // system says.

@@ -40,6 +40,14 @@ FileIdentity identityOf(const struct stat &info);
 // The directory part of a path ("." when there is none), and the last part.
 QByteArray directoryOf(const QByteArray &path);
 QByteArray fileNameOf(const QByteArray &path);
+QByteArray joined(const QByteArray &directory, const QByteArray &name);
+
+// Whether a failed lookup's errno means that nothing stands at the name (no
+// file can exist under a name the system refuses, either).
+bool isMissingName(int error);
+
+// The file open as `fd`, described by `info`, read as `mode` says.
+FileContent readOpenFile(int fd, const struct stat &info, qsizetype limit, ReadMode mode);
 
 // Syncs the directory that holds `path`, so that a new name in it survives
 // a power cut. File systems that cannot sync a directory are not a failure.

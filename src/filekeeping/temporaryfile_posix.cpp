@@ -26,7 +26,8 @@ QByteArray temporaryName()
 
 bool isTemporaryName(const char *name)
 {
-    static const QRegularExpression pattern(QStringLiteral("^\\.vimbracl-save-[0-9a-z]{1,13}\\.tmp$"));
+    static const QRegularExpression pattern(
+            QStringLiteral("^\\.vimbracl-save-[0-9a-z]{1,13}\\.tmp$"));
     return pattern.match(QLatin1StringView(name)).hasMatch();
 }
 
@@ -48,19 +49,13 @@ void removeStaleTemporaries(const QByteArray &directory)
     ::closedir(entries);
 }
 
-QByteArray besideTarget(const QByteArray &target, const QByteArray &name)
-{
-    const QByteArray directory = directoryOf(target);
-    return directory.endsWith('/') ? directory + name : directory + '/' + name;
-}
-
 } // namespace
 
 TemporaryFile::TemporaryFile(const QByteArray &target, mode_t mode) : m_target(target)
 {
     removeStaleTemporaries(directoryOf(target));
     for (int attempt = 0; attempt < 16 && !m_file.isValid(); ++attempt) {
-        m_name = besideTarget(target, temporaryName());
+        m_name = joined(directoryOf(target), temporaryName());
         m_file.reset(::open(m_name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
         if (!m_file.isValid() && errno != EEXIST)
             break;
@@ -99,7 +94,7 @@ Backup::Backup(const QByteArray &target, const struct stat &targetInfo, const QB
     FileDescriptor file;
     QByteArray name;
     for (int attempt = 1; attempt <= 100 && !file.isValid(); ++attempt) {
-        name = besideTarget(target, QFile::encodeName(backupFileName(fileName, attempt)));
+        name = joined(directoryOf(target), QFile::encodeName(backupFileName(fileName, attempt)));
         // Private to its owner, whatever the file's own permissions.
         file.reset(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
         if (!file.isValid() && errno != EEXIST)
