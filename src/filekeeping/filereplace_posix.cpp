@@ -20,6 +20,7 @@ struct FileReplacement::State
     std::optional<QByteArray> target; // nothing: no regular file may be written there
     FileDescriptor file;              // the locked file, when there is one
     bool readable = true;
+    bool readWhole = false; // `current` holds every byte of the locked file
     struct stat info = {};
     FileContent current;
     FileIdentity written;
@@ -77,6 +78,7 @@ void FileReplacement::State::open(qsizetype limit, ReadMode mode)
         current = readable && reachSavePoint(SavePoint::Reading, QFile::decodeName(*target))
                 ? readOpenFile(file.get(), info, limit, mode)
                 : FileContent{ReadStatus::Unreadable, {}, identityOf(info)};
+        readWhole = mode == ReadMode::Whole && current.status == ReadStatus::Read;
         return;
     }
     file.reset();
@@ -153,7 +155,9 @@ std::optional<WriteResult> FileReplacement::State::replaceByRename(const QByteAr
 WriteResult FileReplacement::State::overwriteInPlace(const QByteArray &content)
 {
     std::optional<QByteArray> previous;
-    if (readable) {
+    if (readWhole) {
+        previous = current.bytes; // read under the lock that is still held
+    } else if (readable) {
         const FileContent old = ::lseek(file.get(), 0, SEEK_SET) == 0
                 ? readFromDescriptor(file.get(), std::numeric_limits<qsizetype>::max(),
                                      ReadMode::Whole)
