@@ -1,7 +1,7 @@
 #include "app/program.h"
 #include "dialog/mirlocl.h"
 #include "i18n/i18nutil.h"
-#include "store/messages.h"
+#include "messages/messages.h"
 #include "store/optionsfile.h"
 
 #include "accessiblenames.h"

@@ -2,7 +2,7 @@
 // links, kills and a second dialog. Whatever happens, the user's bytes are
 // kept whole, and nothing is passed off as saved that was not.
 #include "filekeeping/savepoints.h"
-#include "store/messages.h"
+#include "messages/messages.h"
 
 #include "filehelpers.h"
 #include "posixbackend.h"
@@ -10,6 +10,7 @@
 #include "unprivileged.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,18 +22,33 @@
 
 namespace {
 
-// Installed for its lifetime: runs `action` at `point`; the step there
-// fails where it returns false.
+// Installed for its lifetime: runs `action` at `point` (at every point
+// for `anyPoint`); the step there fails where it returns false.
+constexpr int anyPoint = -1;
 struct HookAt
 {
-    HookAt(SavePoint point, std::function<bool()> action)
+    HookAt(int point, std::function<bool(SavePoint reached, const QString &path)> action)
     {
-        setSavePointHook([point, action](SavePoint reached, const QString &) {
-            return reached != point || action();
+        setSavePointHook([point, action](SavePoint reached, const QString &path) {
+            return (point != anyPoint && reached != SavePoint(point)) || action(reached, path);
         });
     }
+    HookAt(SavePoint point, std::function<bool()> action)
+        : HookAt(int(point), [action](SavePoint, const QString &) { return action(); }) {}
     ~HookAt() { setSavePointHook({}); }
 };
+
+const char *const pointNames[] = {"Reading", "ReadingOn", "TemporaryCreated", "TemporaryWritten",
+                                  "Renamed", "BackupNamed", "WrittenInPlace", "Syncing"};
+
+// Whether the process holds a file open that a rename has replaced.
+bool holdsReplacedFile(const QString &file)
+{
+    for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System))
+        if (fd.symLinkTarget() == file + QStringLiteral(" (deleted)"))
+            return true;
+    return false;
+}
 
 const QByteArray original("-proc -count\nline2 keep\nline3 keep\n");
 // Without inodes the portable backend cannot tell two names of one file,
@@ -50,10 +66,13 @@ private Q_SLOTS:
 
     void failingStepWritesNothingFalse_data();
     void failingStepWritesNothingFalse();
+    void everySyncComesInOrder_data();
+    void everySyncComesInOrder();
+    void createdFilesStayPrivateAtEveryPoint_data();
+    void createdFilesStayPrivateAtEveryPoint();
     void outsideChangeIsAskedAbout_data();
     void outsideChangeIsAskedAbout();
     void plantedLinksAreNotFollowed();
-    void temporaryFileIsClosedBeforeItHoldsContent();
     void killedSavesLeaveTheFileWhole_data();
     void killedSavesLeaveTheFileWhole();
     void secondInstanceWaitsForTheFirst();
@@ -62,6 +81,8 @@ private Q_SLOTS:
 
 private:
     QString path(const QString &name = QStringLiteral("proj.opt")) const { return m_dir->filePath(name); }
+    // What a save point's path is to the test.
+    QString roleOf(const QString &file) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -74,33 +95,145 @@ void tst_SaveSafety::init()
     QVERIFY(writeBytes(path(), original) && writeBytes(path() + "_act", "0"));
 }
 
+QString tst_SaveSafety::roleOf(const QString &file) const
+{
+    if (file == m_dir->path())
+        return QStringLiteral("directory");
+    if (file.contains(QStringLiteral(".vimbracl-save-")))
+        return QStringLiteral("temporary");
+    return file == path() ? QStringLiteral("options") : QStringLiteral("activation");
+}
+
 void tst_SaveSafety::failingStepWritesNothingFalse_data()
 {
     QTest::addColumn<int>("point");
+    QTest::addColumn<QString>("failing"); // which file's step fails; empty for any
     QTest::addColumn<bool>("inPlace");
 
-    QTest::newRow("read-error-before-rename") << int(SavePoint::Reading) << false;
-    QTest::newRow("read-error-in-place") << int(SavePoint::Reading) << true;
-    QTest::newRow("directory-sync-fails") << int(SavePoint::DirectorySync) << false;
+    QTest::newRow("read-error-before-first-byte") << int(SavePoint::Reading) << "" << false;
+    QTest::newRow("read-error-mid-read") << int(SavePoint::ReadingOn) << "" << false;
+    QTest::newRow("read-error-in-place") << int(SavePoint::Reading) << "" << true;
+    QTest::newRow("temporary-sync-fails") << int(SavePoint::Syncing) << "temporary" << false;
+    QTest::newRow("directory-sync-fails") << int(SavePoint::Syncing) << "directory" << false;
+    QTest::newRow("backup-sync-fails") << int(SavePoint::Syncing) << "temporary" << true;
+    QTest::newRow("in-place-sync-fails") << int(SavePoint::Syncing) << "options" << true;
 }
 
 void tst_SaveSafety::failingStepWritesNothingFalse()
 {
     QFETCH(int, point);
+    QFETCH(QString, failing);
     QFETCH(bool, inPlace);
-    const bool reading = SavePoint(point) == SavePoint::Reading;
+    const bool reading = SavePoint(point) == SavePoint::Reading || SavePoint(point) == SavePoint::ReadingOn;
     if (!reading)
-        SKIP_UNLESS_POSIX_BACKEND("the portable backend leaves the directory to Qt");
+        SKIP_UNLESS_POSIX_BACKEND("the portable backend leaves the syncs to Qt");
     QVERIFY(!inPlace || hardLink(path(), path("other-name")));
     OptionsFile store(path());
-    const HookAt fails(SavePoint(point), [] { return false; });
+    const HookAt fails(point, [&](SavePoint, const QString &file) { return !failing.isEmpty() && roleOf(file) != failing; });
 
-    QCOMPARE(saveLine(store, "-count"),
-             reading ? QStringList{cannotReadFileMessage(path())}
-                     : QStringList({cannotWriteFileMessage(path()), cannotWriteFileMessage(path() + "_act")}));
+    const QStringList boxes = saveLine(store, "-count");
     if (reading)
+        QCOMPARE(boxes, QStringList{cannotReadFileMessage(path())});
+    else
+        QVERIFY(boxes.contains(cannotWriteFileMessage(path())));
+    if (failing != "directory")
         QCOMPARE(readBytes(path()), original);
     QVERIFY(!store.save());
+}
+
+// What a power failure needs: a file's bytes synced before its name is
+// given, the name synced after; in place, a whole synced backup under its
+// name before the first byte is overwritten, and the file synced before the
+// backup goes. No file is held open while a rename replaces it.
+void tst_SaveSafety::everySyncComesInOrder_data()
+{
+    QTest::addColumn<QString>("files");
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("replaced-by-rename") << "kept" << false;
+    QTest::newRow("written-in-place") << "kept" << true;
+    QTest::newRow("created-again") << "removed" << false;
+}
+
+void tst_SaveSafety::everySyncComesInOrder()
+{
+    QFETCH(QString, files);
+    QFETCH(bool, inPlace);
+    SKIP_UNLESS_POSIX_BACKEND("the portable backend leaves the syncs to Qt");
+    QVERIFY(!inPlace || (hardLink(path(), path("other-name")) && hardLink(path() + "_act", path("other-name_act"))));
+    OptionsFile store(path());
+    QVERIFY(files == "kept" || (QFile::remove(path()) && QFile::remove(path() + "_act")));
+    QStringList steps;
+    const HookAt record(anyPoint, [&](SavePoint point, const QString &file) {
+        if (point != SavePoint::Reading && point != SavePoint::ReadingOn)
+            steps.append(QLatin1String(pointNames[int(point)]) + u' ' + roleOf(file)
+                         + (holdsReplacedFile(file) ? " held open" : ""));
+        return true;
+    });
+
+    QCOMPARE(saveLine(store, "-count"), QStringList());
+    QStringList expected;
+    for (const QString file : {"options", "activation"}) {
+        expected += {"TemporaryCreated " + file, "TemporaryWritten " + file, "Syncing temporary",
+                     "Renamed " + file, "Syncing directory"};
+        if (inPlace)
+            expected += {"BackupNamed " + file, "WrittenInPlace " + file, "Syncing " + file, "Syncing directory"};
+    }
+    QCOMPARE(steps, expected);
+}
+
+// At every point of a save, what it has created (temporary files, backups)
+// is readable by nobody whom the file itself keeps out, and is its owner's.
+// An earlier backup is never replaced.
+void tst_SaveSafety::createdFilesStayPrivateAtEveryPoint_data()
+{
+    QTest::addColumn<bool>("inPlace");
+    QTest::addColumn<bool>("byAcl");
+    QTest::newRow("renamed-private-mode") << false << false;
+    QTest::newRow("in-place-private-mode") << true << false;
+    QTest::newRow("renamed-acl-keeps-out") << false << true;
+    QTest::newRow("in-place-acl-keeps-out") << true << true;
+}
+
+void tst_SaveSafety::createdFilesStayPrivateAtEveryPoint()
+{
+    QFETCH(bool, inPlace);
+    QFETCH(bool, byAcl);
+    SKIP_UNLESS_POSIX_BACKEND("only the POSIX backend keeps owners and ACLs");
+    if (::geteuid() != 0)
+        QSKIP("giving files to another user needs root");
+    constexpr uid_t owner = unprivilegedId - 1;
+    for (const QString &file : {path(), path() + "_act"}) {
+        const QByteArray name = QFile::encodeName(file);
+        QVERIFY(::chown(name, owner, owner) == 0 && ::chmod(name, byAcl ? 0644 : 0600) == 0);
+        if (byAcl && QProcess::execute("setfacl", {"-m", "u:65534:---", file}) != 0)
+            QSKIP("the file system refuses ACLs");
+    }
+    QVERIFY(!inPlace || (hardLink(path(), path("other-name")) && hardLink(path() + "_act", path("other-name_act"))));
+    OptionsFile store(path());
+    QVERIFY(writeBytes(path("proj.opt.vimbracl-backup"), "earlier"));
+    const QStringList before = entriesOf(m_dir->path());
+    QStringList exposed;
+    int checks = 0;
+    const HookAt check(anyPoint, [&](SavePoint point, const QString &) {
+        for (const QString &entry : entriesOf(m_dir->path())) {
+            if (before.contains(entry) || !entry.contains(QRegularExpression("vimbracl-(save|backup)")))
+                continue;
+            ++checks;
+            const QString file = path(entry);
+            const bool readable = runUnprivileged([&file] {
+                return QByteArray::number(QFile(file).open(QIODevice::ReadOnly));
+            }).output == "1";
+            if (readable || QFileInfo(file).ownerId() != owner)
+                exposed.append(entry + " at " + pointNames[int(point)]);
+        }
+        return true;
+    });
+
+    QCOMPARE(saveLine(store, "-count"), QStringList());
+    QCOMPARE(exposed, QStringList());
+    QVERIFY(checks > 0);
+    QCOMPARE(readBytes(path()), QByteArray("-count\nline2 keep\nline3 keep\n"));
+    QCOMPARE(readBytes(path("proj.opt.vimbracl-backup")), QByteArray("earlier"));
 }
 
 void tst_SaveSafety::outsideChangeIsAskedAbout_data()
@@ -161,45 +294,24 @@ void tst_SaveSafety::plantedLinksAreNotFollowed()
     QCOMPARE(entriesOf(path("secret")), QStringList{"file"});
 }
 
-// A user whom the ACL keeps out, but the group bits would let in, must never
-// find the content in the temporary file.
-void tst_SaveSafety::temporaryFileIsClosedBeforeItHoldsContent()
-{
-    SKIP_UNLESS_POSIX_BACKEND("only the POSIX backend keeps ACLs");
-    QVERIFY(::chmod(QFile::encodeName(path()), 0640) == 0);
-    if (QProcess::execute("setfacl", {"-m", "u:65534:---", path()}) != 0)
-        QSKIP("the file system refuses ACLs");
-    const auto identityOf = [](const QString &file) {
-        QByteArray acl(256, '\0');
-        acl.resize(::getxattr(QFile::encodeName(file), "system.posix_acl_access", acl.data(), 256));
-        return QByteArray::number(int(QFileInfo(file).permissions())) + acl;
-    };
-    const auto wanted = identityOf(path());
-    OptionsFile store(path());
-    QByteArray seen;
-    const HookAt check(SavePoint::TemporaryWritten, [&] {
-        if (seen.isEmpty()) // the options file's, saved first
-            seen = identityOf(m_dir->filePath(entriesOf(m_dir->path()).filter(".vimbracl-save-").value(0)));
-        return true;
-    });
-
-    QCOMPARE(saveLine(store, "-count"), QStringList());
-    QCOMPARE(seen, wanted);
-}
-
 void tst_SaveSafety::killedSavesLeaveTheFileWhole_data()
 {
     QTest::addColumn<int>("point");
     QTest::addColumn<bool>("inPlace");
-    QTest::newRow("before-rename") << int(SavePoint::TemporaryWritten) << false;
-    QTest::newRow("backup-written") << int(SavePoint::BackupWritten) << true;
-    QTest::newRow("new-line-before-old-tail-cut") << int(SavePoint::WrittenInPlace) << true;
+    QTest::addColumn<bool>("backupKept");
+    QTest::newRow("before-rename") << int(SavePoint::TemporaryWritten) << false << false;
+    QTest::newRow("backup-copy-empty") << int(SavePoint::TemporaryCreated) << true << false;
+    QTest::newRow("backup-copy-not-synced") << int(SavePoint::TemporaryWritten) << true << false;
+    QTest::newRow("backup-named-before-directory-sync") << int(SavePoint::Renamed) << true << true;
+    QTest::newRow("backup-named") << int(SavePoint::BackupNamed) << true << true;
+    QTest::newRow("new-line-before-old-tail-cut") << int(SavePoint::WrittenInPlace) << true << true;
 }
 
 void tst_SaveSafety::killedSavesLeaveTheFileWhole()
 {
     QFETCH(int, point);
     QFETCH(bool, inPlace);
+    QFETCH(bool, backupKept);
     SKIP_UNLESS_POSIX_BACKEND("the portable backend has no such points");
     QVERIFY(!inPlace || hardLink(path(), path("other-name")));
     for (const QString &file : {path(), path() + "_act"})
@@ -212,9 +324,10 @@ void tst_SaveSafety::killedSavesLeaveTheFileWhole()
     });
     QCOMPARE(killed.status, -1);
 
-    if (inPlace) {
-        const QString backup = path("proj.opt.vimbracl-backup");
-        QCOMPARE(readBytes(backup), original);
+    // The backup's name holds the previous bytes whole, or is not there.
+    const QString backup = path("proj.opt.vimbracl-backup");
+    QCOMPARE(readBytes(backup), backupKept ? original : QByteArray());
+    if (backupKept) {
         QCOMPARE(startUp(path()), QStringList{interruptedSaveMessage(path(), backup)});
         QCOMPARE(readBytes(backup), original);
         return;
@@ -228,19 +341,18 @@ void tst_SaveSafety::killedSavesLeaveTheFileWhole()
     QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(m_dir->filePath(leftovers[0])), aMinuteAgo, 0) == 0);
     QVERIFY(writeBytes(path(".vimbracl-save-users.txt"), "not ours"));
     QCOMPARE(save(path(), "-count"), QStringList());
-    QCOMPARE(entriesOf(m_dir->path()), QStringList({".vimbracl-save-users.txt", "proj.opt", "proj.opt_act"}));
+    QCOMPARE(entriesOf(m_dir->path()).filter(QRegularExpression("^(?!other-name)")),
+             QStringList({".vimbracl-save-users.txt", "proj.opt", "proj.opt_act"}));
 }
 
-// Two dialogs save one hard-linked file in place: the second waits for the
-// first to finish, then asks, and writes a whole file of its own.
+// Two dialogs save one file: the second waits for the first to finish, then
+// asks, and writes a whole file of its own.
 void tst_SaveSafety::secondInstanceWaitsForTheFirst()
 {
-    SKIP_UNLESS_POSIX_BACKEND("the portable backend takes no lock");
-    QVERIFY(hardLink(path(), path("other-name")));
     OptionsFile store(path());
     const pid_t first = ::fork();
     if (first == 0) {
-        const HookAt slow(SavePoint::BackupWritten, [this] {
+        const HookAt slow(SavePoint::TemporaryWritten, [this] {
             return writeBytes(path("first-is-writing"), "") && ::usleep(300000) == 0;
         });
         saveLine(store, "-compact -D" + QString(64, 'x'));

@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 
-#include "store/messages.h"
+#include "messages/messages.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "app/commandline.h"
 #include "dialog/mirlocl.h"
 #include "i18n/i18nutil.h"
-#include "store/messages.h"
+#include "messages/messages.h"
 #include "store/optionsfile.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/prompter.h"
+#include "messages/prompter.h"
 
 // The real Qt boxes and file choosers.
 class WidgetPrompter final : public Prompter

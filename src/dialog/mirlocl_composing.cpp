@@ -2,7 +2,7 @@
 #include "dialog/mirlocl.h"
 
 #include "dialog/radiochoices.h"
-#include "store/messages.h"
+#include "messages/messages.h"
 #include "optionline/optioncomposer.h"
 #include "store/optionsfile.h"
 

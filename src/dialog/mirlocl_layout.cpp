@@ -2,7 +2,7 @@
 #include "dialog/mirlocl.h"
 
 #include "icons.h"
-#include "store/messages.h"
+#include "messages/messages.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

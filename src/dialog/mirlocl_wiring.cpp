@@ -1,9 +1,9 @@
 // Button connections, the activation toggle and the two browse buttons.
 #include "dialog/mirlocl.h"
 
-#include "store/messages.h"
+#include "messages/messages.h"
 #include "store/optionsfile.h"
-#include "store/prompter.h"
+#include "messages/prompter.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

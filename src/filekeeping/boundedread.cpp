@@ -1,5 +1,7 @@
 #include "filekeeping/boundedread.h"
 
+#include "filekeeping/savepoints.h"
+
 #include <vector>
 
 FileContent readBounded(const ReadSome &readSome, qsizetype limit, ReadMode mode)
@@ -13,7 +15,9 @@ FileContent readBounded(const ReadSome &readSome, qsizetype limit, ReadMode mode
                 : qsizetype(chunk.size());
         if (wanted <= 0)
             return {ReadStatus::Read, bytes, {}};
-        const qint64 count = readSome(chunk.data(), wanted);
+        // An error after some bytes is an error too, never the end of the file.
+        const bool mayRead = bytes.isEmpty() || reachSavePoint(SavePoint::ReadingOn, {});
+        const qint64 count = mayRead ? readSome(chunk.data(), wanted) : -1;
         if (count < 0)
             return {ReadStatus::Unreadable, {}, {}};
         if (count == 0)

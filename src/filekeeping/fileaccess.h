@@ -61,17 +61,18 @@ enum class WriteResult {
 };
 
 // One save of the file that `path` leads to (links followed as for
-// reading). While it lives, it holds an advisory lock on the file, so saves
-// by two programs never interleave; it has read what the file holds now.
+// reading). While it lives, it holds the file's save lock, so saves by two
+// instances never interleave; it has read what the file holds now.
 //
 // replace() writes the new bytes to a temporary file that takes over the
 // owner, group, ACLs, extended attributes and then the permissions before it
-// receives them, and is renamed over the file: a failure leaves the old
-// content whole. Where a rename cannot keep the file what it is (hard links,
-// an owner the process may not give, no temporary file allowed beside it),
-// the file is written in place, with a synced copy of its previous bytes
-// beside it until the new ones are synced; those bytes are put back if
-// writing fails.
+// receives them, syncs it and renames it over the file, holding the file
+// itself open no longer; then it syncs the directory. A failure leaves the
+// old content whole. Where a rename cannot keep the file what it is (hard
+// links, an owner the process may not give, no temporary file allowed
+// beside it), the file is written in place, with a synced copy of its
+// previous bytes beside it until the new ones are synced; those bytes are
+// put back if writing fails.
 class FileReplacement
 {
 public:
@@ -84,8 +85,9 @@ public:
     // else stands there, or a link the process may not follow.
     bool isWritable() const;
     const FileContent &current() const;
-    // Lets go of the lock, for instance while the user is asked something.
-    void release();
+    // Gives the save up and lets go of the file and the lock, for instance
+    // while the user is asked something; replace() then writes nothing.
+    void abandon();
     WriteResult replace(const QByteArray &content);
     // The file as replace() left it.
     const FileIdentity &written() const;

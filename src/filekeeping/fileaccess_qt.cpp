@@ -1,10 +1,12 @@
 // File access for systems without POSIX calls: Qt's own, with fewer of the
-// guarantees. Ownership, ACLs and hard links are the system's concern there,
-// and saves take no lock.
+// guarantees. Ownership, ACLs and hard links are the system's concern there.
+// QSaveFile syncs the new file but ignores a failed sync, and no directory is
+// synced.
 #include "filekeeping/fileaccess.h"
 
 #include "filekeeping/backupnames.h"
 #include "filekeeping/boundedread.h"
+#include "filekeeping/savelock.h"
 #include "filekeeping/savepoints.h"
 
 #include <QDateTime>
@@ -62,6 +64,7 @@ FileContent readResolved(const QString &target, qsizetype limit, ReadMode mode)
 struct FileReplacement::State
 {
     std::optional<QString> target;
+    std::optional<SaveLock> lock;
     FileContent current;
     FileIdentity written;
 };
@@ -83,7 +86,10 @@ FileReplacement::FileReplacement(const QString &path, qsizetype limit, ReadMode 
     : d(std::make_unique<State>())
 {
     d->target = resolvedPath(path);
-    if (!d->target) {
+    if (d->target)
+        d->lock.emplace(*d->target);
+    if (!d->target || !d->lock->mayWrite()) {
+        d->target.reset();
         d->current.status = ReadStatus::Unreadable;
         return;
     }
@@ -108,7 +114,12 @@ const FileContent &FileReplacement::current() const
     return d->current;
 }
 
-void FileReplacement::release() {}
+void FileReplacement::abandon()
+{
+    d->target.reset();
+    if (d->lock)
+        d->lock->unlock();
+}
 
 const FileIdentity &FileReplacement::written() const
 {
@@ -123,11 +134,11 @@ WriteResult FileReplacement::replace(const QByteArray &content)
     // Unbuffered, so that a failing write shows in write()'s count.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return WriteResult::CannotCreate;
-    if (file.write(content) != content.size()) {
+    if (file.write(content) != content.size()
+        || !reachSavePoint(SavePoint::TemporaryWritten, *d->target)) {
         file.cancelWriting();
         return WriteResult::CannotWrite;
     }
-    reachSavePoint(SavePoint::TemporaryWritten, *d->target);
     if (!file.commit()) {
         // The system refused the name.
         return file.error() == QFileDevice::RenameError ? WriteResult::CannotCreate

@@ -1,9 +1,13 @@
 #include "filekeeping/backupnames.h"
+#include "filekeeping/descriptor_posix.h"
 #include "filekeeping/fileaccess.h"
-#include "filekeeping/posixfile.h"
+#include "filekeeping/links_posix.h"
+#include "filekeeping/paths_posix.h"
+#include "filekeeping/reading_posix.h"
 
 #include <QFile>
 
+#include <cerrno>
 
 #include <fcntl.h>
 #include <sys/stat.h>

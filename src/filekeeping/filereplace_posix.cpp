@@ -1,6 +1,11 @@
+#include "filekeeping/backup_posix.h"
+#include "filekeeping/descriptor_posix.h"
 #include "filekeeping/fileaccess.h"
-#include "filekeeping/posixfile.h"
-#include "filekeeping/posixidentity.h"
+#include "filekeeping/identity_posix.h"
+#include "filekeeping/links_posix.h"
+#include "filekeeping/paths_posix.h"
+#include "filekeeping/reading_posix.h"
+#include "filekeeping/savelock.h"
 #include "filekeeping/savepoints.h"
 #include "filekeeping/temporaryfile_posix.h"
 
@@ -11,28 +16,29 @@
 #include <optional>
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 struct FileReplacement::State
 {
     std::optional<QByteArray> target; // nothing: no regular file may be written there
-    FileDescriptor file;              // the locked file, when there is one
+    std::optional<SaveLock> lock;
+    FileDescriptor file; // the file as it was read, when there is one
     bool readable = true;
-    bool readWhole = false; // `current` holds every byte of the locked file
+    bool readWhole = false; // `current` holds every byte of the file
     struct stat info = {};
     FileContent current;
     FileIdentity written;
 
     void open(qsizetype limit, ReadMode mode);
-    bool lock();
     WriteResult replace(const QByteArray &content);
     std::optional<WriteResult> replaceByRename(const QByteArray &content);
     WriteResult overwriteInPlace(const QByteArray &content);
+    bool mayOverwrite(Backup &backup);
+    std::optional<QByteArray> previousBytes();
     bool writeInPlace(const QByteArray &content);
     WriteResult createFile(const QByteArray &content);
-    WriteResult fillAndCommit(TemporaryFile &temporary, const QByteArray &content);
+    WriteResult fillAndReplace(TemporaryFile &temporary, const QByteArray &content);
 };
 
 FileReplacement::FileReplacement(const QString &path, qsizetype limit, ReadMode mode)
@@ -40,67 +46,43 @@ FileReplacement::FileReplacement(const QString &path, qsizetype limit, ReadMode 
 {
     d->target = resolvedTarget(QFile::encodeName(path));
     if (d->target)
+        d->lock.emplace(QFile::decodeName(*d->target));
+    if (d->target && d->lock->mayWrite()) {
         d->open(limit, mode);
-    else
-        d->current.status = ReadStatus::Unreadable;
+        return;
+    }
+    d->target.reset();
+    d->current.status = ReadStatus::Unreadable;
 }
 
 FileReplacement::~FileReplacement() = default;
 
-// Opens and locks the file, then reads it. A save that held the lock may
-// have renamed a new file over the name meanwhile: then the new one is
-// locked instead.
+// Opens the file and reads it. A FIFO or a device is never opened, a link
+// swapped in never followed.
 void FileReplacement::State::open(qsizetype limit, ReadMode mode)
 {
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        struct stat named = {};
-        if (::lstat(target->constData(), &named) != 0) {
-            if (errno != ENOENT)
-                break;
-            current.status = ReadStatus::Missing;
-            return;
-        }
-        // A FIFO or a device is never opened, a link swapped in never followed.
-        if (!S_ISREG(named.st_mode))
-            break;
-        readable = true;
-        file.reset(openTarget(*target, O_RDWR));
-        if (!file.isValid() && errno == EACCES) {
-            // A file its user may write but not read.
-            readable = false;
-            file.reset(openTarget(*target, O_WRONLY));
-        }
-        if (!file.isValid() || !lock())
-            break;
-        if (::lstat(target->constData(), &named) != 0 || named.st_dev != info.st_dev
-            || named.st_ino != info.st_ino)
-            continue;
-        current = readable && reachSavePoint(SavePoint::Reading, QFile::decodeName(*target))
-                ? readOpenFile(file.get(), info, limit, mode)
-                : FileContent{ReadStatus::Unreadable, {}, identityOf(info)};
-        readWhole = mode == ReadMode::Whole && current.status == ReadStatus::Read;
+    struct stat named = {};
+    if (::lstat(target->constData(), &named) != 0 && errno == ENOENT) {
+        current.status = ReadStatus::Missing;
         return;
     }
-    file.reset();
-    target.reset();
-    current.status = ReadStatus::Unreadable;
-}
-
-// Another save holds the lock only while it writes; one that holds it much
-// longer is stuck, and the dialog must not hang with it. A file system
-// without locks lets the save go on unserialised.
-bool FileReplacement::State::lock()
-{
-    constexpr int pauseMicroseconds = 20000;
-    constexpr int attempts = 10 * 1000000 / pauseMicroseconds;
-    for (int attempt = 0; ::flock(file.get(), LOCK_EX | LOCK_NB) != 0; ++attempt) {
-        if (errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOTSUP)
-            break;
-        if ((errno != EWOULDBLOCK && errno != EINTR) || attempt == attempts)
-            return false;
-        ::usleep(pauseMicroseconds);
+    if (S_ISREG(named.st_mode)) {
+        file.reset(openTarget(*target, O_RDWR));
+        readable = file.isValid() || errno != EACCES;
+        // A file its user may write but not read.
+        if (!readable)
+            file.reset(openTarget(*target, O_WRONLY));
     }
-    return ::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode);
+    if (!file.isValid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        file.reset();
+        target.reset();
+        current.status = ReadStatus::Unreadable;
+        return;
+    }
+    current = readable && reachSavePoint(SavePoint::Reading, QFile::decodeName(*target))
+            ? readOpenFile(file.get(), info, limit, mode)
+            : FileContent{ReadStatus::Unreadable, {}, identityOf(info)};
+    readWhole = mode == ReadMode::Whole && current.status == ReadStatus::Read;
 }
 
 bool FileReplacement::isWritable() const
@@ -113,9 +95,12 @@ const FileContent &FileReplacement::current() const
     return d->current;
 }
 
-void FileReplacement::release()
+void FileReplacement::abandon()
 {
     d->file.reset();
+    d->target.reset();
+    if (d->lock)
+        d->lock->unlock();
 }
 
 const FileIdentity &FileReplacement::written() const
@@ -149,30 +134,23 @@ std::optional<WriteResult> FileReplacement::State::replaceByRename(const QByteAr
     TemporaryFile temporary(*target, S_IRUSR | S_IWUSR);
     if (!temporary.isValid() || !takeOverIdentity(file.get(), info, temporary.fd()))
         return std::nullopt;
-    return fillAndCommit(temporary, content);
+    // A file held open while a rename replaces it is, on many FUSE file
+    // systems, first renamed aside: a crash then would leave no file.
+    file.reset();
+    return fillAndReplace(temporary, content);
 }
 
 WriteResult FileReplacement::State::overwriteInPlace(const QByteArray &content)
 {
-    std::optional<QByteArray> previous;
-    if (readWhole) {
-        previous = current.bytes; // read under the lock that is still held
-    } else if (readable) {
-        const FileContent old = ::lseek(file.get(), 0, SEEK_SET) == 0
-                ? readFromDescriptor(file.get(), std::numeric_limits<qsizetype>::max(),
-                                     ReadMode::Whole)
-                : FileContent{ReadStatus::Unreadable, {}, {}};
-        if (old.status != ReadStatus::Read)
-            return WriteResult::CannotWrite; // no way back: leave the file alone
-        previous = old.bytes;
-    }
-    // Where the directory takes no new file, there is no room for a backup
-    // either; the file is still put back if writing fails.
+    const std::optional<QByteArray> previous = previousBytes();
+    if (readable && !previous)
+        return WriteResult::CannotWrite; // no way back: leave the file alone
     std::optional<Backup> backup;
-    if (previous)
+    if (previous) {
         backup.emplace(*target, info, *previous);
-    if (backup && backup->isValid())
-        reachSavePoint(SavePoint::BackupWritten, QFile::decodeName(*target));
+        if (!mayOverwrite(*backup))
+            return WriteResult::CannotWrite;
+    }
     if (writeInPlace(content)) {
         if (backup)
             backup->remove();
@@ -184,12 +162,47 @@ WriteResult FileReplacement::State::overwriteInPlace(const QByteArray &content)
     return WriteResult::CannotWrite;
 }
 
+// Where the directory takes no new file, there is no room for a backup
+// either, and the file is written without one; it is still put back if
+// writing fails. A copy that could not be made whole means trouble with
+// the disk: the file is left alone.
+bool FileReplacement::State::mayOverwrite(Backup &backup)
+{
+    switch (backup.outcome()) {
+    case Backup::Outcome::NoRoom:
+        return true;
+    case Backup::Outcome::Failed:
+        return false;
+    case Backup::Outcome::Made:
+        break;
+    }
+    if (reachSavePoint(SavePoint::BackupNamed, QFile::decodeName(*target)))
+        return true;
+    backup.remove();
+    return false;
+}
+
+// Every byte the file holds now, read under the lock; nothing when it
+// cannot be read.
+std::optional<QByteArray> FileReplacement::State::previousBytes()
+{
+    if (readWhole)
+        return current.bytes;
+    if (!readable || ::lseek(file.get(), 0, SEEK_SET) != 0)
+        return std::nullopt;
+    const FileContent old =
+            readFromDescriptor(file.get(), std::numeric_limits<qsizetype>::max(), ReadMode::Whole);
+    if (old.status != ReadStatus::Read)
+        return std::nullopt;
+    return old.bytes;
+}
+
 bool FileReplacement::State::writeInPlace(const QByteArray &content)
 {
     struct stat result = {};
     if (!writeAllAt(file.get(), content, 0)
         || !reachSavePoint(SavePoint::WrittenInPlace, QFile::decodeName(*target))
-        || ::ftruncate(file.get(), off_t(content.size())) != 0 || ::fsync(file.get()) != 0
+        || ::ftruncate(file.get(), off_t(content.size())) != 0 || !syncToDisk(file.get(), *target)
         || ::fstat(file.get(), &result) != 0)
         return false;
     written = identityOf(result);
@@ -203,17 +216,17 @@ WriteResult FileReplacement::State::createFile(const QByteArray &content)
     TemporaryFile temporary(*target, 0666);
     if (!temporary.isValid())
         return WriteResult::CannotCreate;
-    return fillAndCommit(temporary, content);
+    return fillAndReplace(temporary, content);
 }
 
-WriteResult FileReplacement::State::fillAndCommit(TemporaryFile &temporary,
-                                                  const QByteArray &content)
+WriteResult FileReplacement::State::fillAndReplace(TemporaryFile &temporary,
+                                                   const QByteArray &content)
 {
     struct stat result = {};
-    if (!temporary.write(content) || ::fstat(temporary.fd(), &result) != 0)
+    if (!temporary.fill(content) || ::fstat(temporary.fd(), &result) != 0)
         return WriteResult::CannotWrite;
     written = identityOf(result);
-    return temporary.commit();
+    return temporary.replaceTarget();
 }
 
 FileBackend fileBackend()

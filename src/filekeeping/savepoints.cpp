@@ -15,8 +15,8 @@ void setSavePointHook(SavePointHook hook)
     installedHook() = std::move(hook);
 }
 
-bool reachSavePoint(SavePoint point, const QString &target)
+bool reachSavePoint(SavePoint point, const QString &path)
 {
     const SavePointHook &hook = installedHook();
-    return !hook || hook(point, target);
+    return !hook || hook(point, path);
 }

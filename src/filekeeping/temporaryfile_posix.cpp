@@ -1,6 +1,6 @@
 #include "filekeeping/temporaryfile_posix.h"
 
-#include "filekeeping/backupnames.h"
+#include "filekeeping/paths_posix.h"
 #include "filekeeping/savepoints.h"
 
 #include <QFile>
@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <cstdio>
 #include <ctime>
 
 #include <dirent.h>
@@ -49,74 +50,70 @@ void removeStaleTemporaries(const QByteArray &directory)
     ::closedir(entries);
 }
 
+// A rename that fails where `to` exists; false with errno set otherwise.
+bool renameWithoutReplacing(const QByteArray &from, const QByteArray &to)
+{
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return false;
+#endif
+    // Where the system has no such rename: a second name that cannot
+    // replace anything, then the first name goes.
+    if (::link(from.constData(), to.constData()) != 0)
+        return false;
+    ::unlink(from.constData());
+    return true;
+}
+
 } // namespace
 
 TemporaryFile::TemporaryFile(const QByteArray &target, mode_t mode) : m_target(target)
 {
-    removeStaleTemporaries(directoryOf(target));
-    for (int attempt = 0; attempt < 16 && !m_file.isValid(); ++attempt) {
-        m_name = joined(directoryOf(target), temporaryName());
-        m_file.reset(::open(m_name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
-        if (!m_file.isValid() && errno != EEXIST)
-            break;
-    }
-    if (m_file.isValid())
-        reachSavePoint(SavePoint::TemporaryCreated, QFile::decodeName(target));
+    const QByteArray directory = directoryOf(target);
+    removeStaleTemporaries(directory);
+    CreatedFile created = createExclusively(
+            [&directory](int) { return joined(directory, temporaryName()); }, 16, mode);
+    m_file = std::move(created.file);
+    m_name = created.name;
 }
 
 TemporaryFile::~TemporaryFile()
 {
-    if (!m_renamed && m_file.isValid())
+    if (!m_named && m_file.isValid())
         ::unlink(m_name.constData());
 }
 
-bool TemporaryFile::write(const QByteArray &content)
+bool TemporaryFile::fill(const QByteArray &content)
 {
-    if (!writeAllAt(m_file.get(), content, 0))
-        return false;
-    reachSavePoint(SavePoint::TemporaryWritten, QFile::decodeName(m_target));
-    return ::fsync(m_file.get()) == 0;
+    const QString target = QFile::decodeName(m_target);
+    return reachSavePoint(SavePoint::TemporaryCreated, target) && writeAllAt(m_file.get(), content, 0)
+            && reachSavePoint(SavePoint::TemporaryWritten, target) && syncToDisk(m_file.get(), m_name);
 }
 
-WriteResult TemporaryFile::commit()
+WriteResult TemporaryFile::replaceTarget()
 {
     if (::rename(m_name.constData(), m_target.constData()) != 0)
         return WriteResult::CannotCreate; // the system refuses the name
-    m_renamed = true;
-    m_file.close();
-    // The new name must survive a power cut too.
-    return syncDirectoryOf(m_target) ? WriteResult::Written : WriteResult::CannotWrite;
+    return renamed(m_target) ? WriteResult::Written : WriteResult::CannotWrite;
 }
 
-Backup::Backup(const QByteArray &target, const struct stat &targetInfo, const QByteArray &bytes)
+TemporaryFile::Naming TemporaryFile::nameWithoutReplacing(const QByteArray &name)
 {
-    const QString fileName = QFile::decodeName(fileNameOf(target));
-    FileDescriptor file;
-    QByteArray name;
-    for (int attempt = 1; attempt <= 100 && !file.isValid(); ++attempt) {
-        name = joined(directoryOf(target), QFile::encodeName(backupFileName(fileName, attempt)));
-        // Private to its owner, whatever the file's own permissions.
-        file.reset(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-        if (!file.isValid() && errno != EEXIST)
-            return;
-    }
-    if (!file.isValid())
-        return;
-    // The file's owner can read it, also when root saved the file.
-    if (::fchown(file.get(), targetInfo.st_uid, targetInfo.st_gid) != 0) {
-        // Then it stays the process user's.
-    }
-    if (!writeAllAt(file.get(), bytes, 0) || ::fsync(file.get()) != 0 || !file.close()
-        || !syncDirectoryOf(name)) {
-        ::unlink(name.constData());
-        return;
-    }
+    if (!renameWithoutReplacing(m_name, name))
+        return errno == EEXIST ? Naming::Taken : Naming::Failed;
+    if (renamed(name))
+        return Naming::Named;
+    // Named, but not surely for good: no copy to rely on.
+    ::unlink(name.constData());
+    return Naming::Failed;
+}
+
+bool TemporaryFile::renamed(const QByteArray &name)
+{
+    m_named = true;
     m_name = name;
-}
-
-void Backup::remove()
-{
-    if (isValid() && ::unlink(m_name.constData()) == 0)
-        syncDirectoryOf(m_name);
-    m_name.clear();
+    m_file.close();
+    return reachSavePoint(SavePoint::Renamed, QFile::decodeName(m_target)) && syncDirectoryOf(name);
 }

@@ -1,6 +1,6 @@
 #include "i18n/i18nutil.h"
 
-#include "store/prompter.h"
+#include "messages/prompter.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "optionline/optionline.h"
 #include "optionline/vocabulary.h"
 #include "store/fileformat.h"
-#include "store/messages.h"
+#include "messages/messages.h"
 
 OptionsFile::OptionsFile(const QString &path) : m_path(path)
 {
@@ -105,10 +105,9 @@ void OptionsFile::setOptions(const QString &line)
     m_passImplied = false;
 }
 
-int OptionsFile::setActive(int flag)
+void OptionsFile::setActive(int flag)
 {
     m_active = flag != 0 ? 1 : 0;
-    return 0;
 }
 
 bool OptionsFile::save()
@@ -178,7 +177,7 @@ bool OptionsFile::saveFile(const QString &filePath, KnownFile &known, qsizetype 
             return false;
         }
         if (!approved && changedSince(known, file.current())) {
-            file.release(); // nobody waits on the lock while the user reads
+            file.abandon(); // nobody waits on the lock while the user reads
             if (!confirmWarning(changedOnDiskQuestion(filePath)))
                 return false;
             approved = true;

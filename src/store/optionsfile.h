@@ -31,7 +31,7 @@ public:
     // Reloads both files and returns the option line.
     QString readInto();
     // Records the activation flag as 1 or 0; nothing is written.
-    int setActive(int flag);
+    void setActive(int flag);
     // Writes both files; every failure is reported in its own error box and
     // the other file is still attempted. A file that another program changed
     // since it was read is overwritten only when the user says so. True when

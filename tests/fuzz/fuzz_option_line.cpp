@@ -1,7 +1,7 @@
 // libFuzzer entry: arbitrary bytes as the options file.
 #include "optionlinecheck.h"
 
-#include "store/prompter.h"
+#include "messages/prompter.h"
 
 #include <QTemporaryDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/prompter.h"
+#include "messages/prompter.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "store/prompter.h"
+#include "messages/prompter.h"
 
 #include <QDebug>
 

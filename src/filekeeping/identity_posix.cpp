@@ -1,4 +1,4 @@
-#include "filekeeping/posixidentity.h"
+#include "filekeeping/identity_posix.h"
 
 #include <QByteArray>
 #include <QList>

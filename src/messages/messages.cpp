@@ -1,6 +1,6 @@
-#include "store/messages.h"
+#include "messages/messages.h"
 
-#include "store/prompter.h"
+#include "messages/prompter.h"
 
 #include <QCoreApplication>
 

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+// Serialises the saves of one file by every instance of the program: a lock
+// file beside it (.NAME.vimbracl-lock), never the file's own descriptor, so
+// that no save holds the file open while a rename replaces it. A holder that
+// was killed leaves a lock the next save takes over. Where no file may be
+// created beside it, a save goes on unserialised, as it could not be made
+// otherwise.
+class SaveLock
+{
+public:
+    // How long a save waits for another one before it gives up.
+    static constexpr int waitMilliseconds = 10000;
+
+    explicit SaveLock(const QString &target);
+    SaveLock(const SaveLock &) = delete;
+    SaveLock &operator=(const SaveLock &) = delete;
+
+    // False when another holder kept the lock for the whole wait.
+    bool mayWrite() const { return m_mayWrite; }
+    void unlock() { m_file.unlock(); }
+
+private:
+    QLockFile m_file;
+    bool m_mayWrite;
+};
