@@ -50,6 +50,8 @@ class tst_Contrast : public QObject
 private Q_SLOTS:
     void controlsStandOut_data();
     void controlsStandOut();
+    void rulesHoldAtTheirBounds_data();
+    void rulesHoldAtTheirBounds();
     void chosenStyleIsKept_data();
     void chosenStyleIsKept();
 };
@@ -94,6 +96,39 @@ void tst_Contrast::controlsStandOut()
         check("btApply", f.widget("btApply")->rect().adjusted(4, 4, -4, -4), true);
         check("gbOther", QRect(0, 20, 2, 10), false); // the frame's left side
     }
+}
+
+// Enabled text needs 4.5:1, greyed text 3:1 and no more; light edges stand
+// out on a window darker than 0.18 luminance, and take the dark edge's
+// colour on one lighter than 0.9.
+void tst_Contrast::rulesHoldAtTheirBounds_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<int>("text");
+    QTest::addColumn<QString>("lightEdge");
+    QTest::newRow("text-between-greyed-and-enabled-ratios") << 255 << 130 << "dark";
+    QTest::newRow("window-just-dark-enough-to-raise-light-edges") << 117 << 255 << "raised";
+    QTest::newRow("window-just-too-light-to-raise-light-edges") << 118 << 0 << "kept";
+    QTest::newRow("window-just-too-dark-for-dark-light-edges") << 243 << 0 << "kept";
+    QTest::newRow("window-just-light-enough-for-dark-light-edges") << 244 << 0 << "dark";
+}
+
+void tst_Contrast::rulesHoldAtTheirBounds()
+{
+    QFETCH(int, window);
+    QFETCH(int, text);
+    QFETCH(QString, lightEdge);
+    const QColor background(window, window, window), foreground(text, text, text);
+    QPalette palette(foreground, background, background, foreground, foreground, foreground, foreground, background, background);
+    const QPalette result = withVisibleControls(palette);
+
+    QVERIFY(contrastRatio(result.color(QPalette::Active, QPalette::WindowText), background) >= 4.5);
+    QCOMPARE(result.color(QPalette::Disabled, QPalette::WindowText), foreground);
+    const QColor light = result.color(QPalette::Active, QPalette::Light);
+    if (lightEdge == "raised")
+        QVERIFY(contrastRatio(light, background) >= 3.0);
+    else
+        QCOMPARE(light, lightEdge == "kept" ? background : result.color(QPalette::Active, QPalette::Dark));
 }
 
 void tst_Contrast::chosenStyleIsKept_data()

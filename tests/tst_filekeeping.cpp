@@ -215,24 +215,29 @@ void tst_FileKeeping::danglingLinkCreatesItsTarget()
 void tst_FileKeeping::unreadableIsNotMissing_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("activationMissing");
+    QTest::addColumn<bool>("otherMissing");
     QTest::newRow("options-file") << "proj.opt" << false;
     QTest::newRow("activation-file") << "proj.opt_act" << false;
     QTest::newRow("options-file-activation-missing") << "proj.opt" << true;
+    QTest::newRow("activation-file-options-missing") << "proj.opt_act" << true;
 }
 
 void tst_FileKeeping::unreadableIsNotMissing()
 {
     QFETCH(QString, name);
-    QFETCH(bool, activationMissing);
+    QFETCH(bool, otherMissing);
+    const QByteArray defaultLine("-proc -block=decision -nocall -nocond");
     QVERIFY(writeBytes(path(), "-count -Dsecret"));
     QVERIFY(writeBytes(path() + "_act", "1"));
     for (const QString &file : {path(), path() + "_act"})
         QVERIFY(::chown(QFile::encodeName(file).constData(), unprivilegedId, unprivilegedId) == 0 || ::geteuid() != 0);
     QVERIFY(::chmod(QFile::encodeName(path(name)).constData(), 0200) == 0);
     const QByteArray unreadBytes = readBytes(path(name));
-    if (activationMissing)
-        QVERIFY(QFile::remove(path() + "_act"));
+    const bool optionsUnread = name == "proj.opt";
+    const QString other = optionsUnread ? path() + "_act" : path();
+    const QByteArray otherBytes = readBytes(other);
+    if (otherMissing)
+        QVERIFY(QFile::remove(other));
 
     const ChildResult atStart = runUnprivileged([this] {
         RecordingPrompter boxes;
@@ -243,14 +248,14 @@ void tst_FileKeeping::unreadableIsNotMissing()
                 .toUtf8();
     });
     QCOMPARE(atStart.status, 0);
-    const bool optionsUnread = name == "proj.opt";
     QCOMPARE(QString::fromUtf8(atStart.output),
              QStringList({cannotRead(path(name)),
-                          optionsUnread ? "-proc -block=decision -nocall -nocond" : "-count -Dsecret",
-                          optionsUnread && !activationMissing ? "1" : "0"})
+                          optionsUnread || otherMissing ? defaultLine : "-count -Dsecret",
+                          optionsUnread && !otherMissing ? "1" : "0"})
                      .join('\n'));
+    // Only the missing file is written, with its default.
     QCOMPARE(readBytes(path(name)), unreadBytes);
-    QCOMPARE(readBytes(path() + "_act"), activationMissing ? QByteArray("0") : QByteArray("1"));
+    QCOMPARE(readBytes(other), !otherMissing ? otherBytes : optionsUnread ? "0" : defaultLine);
 
     // An options file whose later lines cannot be read is not saved; the
     // activation file, which is replaced whole, is.

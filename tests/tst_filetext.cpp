@@ -1,6 +1,31 @@
 #include "filekeeping/filetext.h"
 
+#include <QStringDecoder>
 #include <QTest>
+
+namespace {
+
+// The text `bytes` should read as by Qt's own validation: at each place the
+// shortest well-formed piece, and every byte that starts none as its escape.
+QString escapedByQtsValidation(QByteArrayView bytes)
+{
+    QString text;
+    for (qsizetype i = 0; i < bytes.size();) {
+        qsizetype length = 1;
+        while (length <= 4 && !bytes.sliced(i, qMin(length, bytes.size() - i)).isValidUtf8())
+            ++length;
+        if (length > 4 || i + length > bytes.size()) {
+            text += QChar(char16_t(0xDC00 + quint8(bytes[i++])));
+            continue;
+        }
+        QStringDecoder piece(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        text += piece.decode(bytes.sliced(i, length));
+        i += length;
+    }
+    return text;
+}
+
+} // namespace
 
 class tst_FileText : public QObject
 {
@@ -10,6 +35,7 @@ private Q_SLOTS:
     void fileTextRoundTrip_data();
     void fileTextRoundTrip();
     void leadingBomIsDropped();
+    void agreesWithQtsValidation();
 };
 
 void tst_FileText::fileTextRoundTrip_data()
@@ -47,6 +73,31 @@ void tst_FileText::leadingBomIsDropped()
 {
     QCOMPARE(decodeFileText("\xef\xbb\xbf-proc"), QStringLiteral("-proc"));
     QCOMPARE(decodeFileText("\xef\xbb\xbf-D\xff"), QString::fromUtf16(u"-D\xDCFF"));
+}
+
+// Every sequence of up to three bytes, and four-byte ones at every bound of
+// the lead and continuation ranges.
+void tst_FileText::agreesWithQtsValidation()
+{
+    QStringList wrong;
+    const auto check = [&wrong](const QByteArray &bytes) {
+        if (bytes.startsWith(utf8ByteOrderMark))
+            return;
+        const QString text = decodeFileText(bytes);
+        if (text != escapedByQtsValidation(bytes) || encodeFileText(text) != bytes)
+            wrong.append(QString::fromLatin1(bytes.toHex(' ')));
+    };
+    for (int length = 1; length <= 3; ++length) {
+        for (quint32 n = 0; n < 1u << (8 * length); ++n)
+            check(QByteArray(reinterpret_cast<const char *>(&n), length));
+    }
+    const QByteArray bounds("\x00\x7f\x80\x8f\x90\x9f\xa0\xbf\xc0\xc1\xc2\xdf\xe0\xef\xf0\xf4\xf5\xff", 18);
+    for (const char lead : bounds)
+        for (const char second : bounds)
+            for (const char third : bounds)
+                for (const char fourth : bounds)
+                    check(QByteArray(1, lead) + second + third + fourth);
+    QCOMPARE(wrong.mid(0, 5), QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_FileText)

@@ -3,6 +3,7 @@
 #include "filehelpers.h"
 #include "filesizelimit.h"
 #include "recordingprompter.h"
+#include "unprivileged.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -267,21 +268,26 @@ void tst_OptionsFile::shortWriteKeepsPreviousBytes()
     QCOMPARE(entriesOf(m_dir->path()), QStringList({"proj.opt", "proj.opt_act"}));
 }
 
+// Saved by an ordinary user: root may write any file.
 void tst_OptionsFile::readOnlyOptionsFile()
 {
-    if (geteuid() == 0)
-        QSKIP("root writes to read-only files");
     QVERIFY(writeBytes(optionsPath(), "-old -count"));
     QVERIFY(writeBytes(activationPath(), "0"));
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
+    for (const QString &file : {optionsPath(), activationPath()})
+        QVERIFY(::chown(QFile::encodeName(file).constData(), unprivilegedId, unprivilegedId) == 0 || geteuid() != 0);
     QVERIFY(QFile::setPermissions(optionsPath(), QFileDevice::ReadOwner));
-    OptionsFile store(optionsPath());
-    store.setActive(1);
 
-    RecordingPrompter boxes;
-    store.save();
+    const ChildResult saved = runUnprivileged([this] {
+        OptionsFile store(optionsPath());
+        store.setActive(1);
+        RecordingPrompter boxes;
+        store.save();
+        return boxes.texts().join(u'\n').toUtf8();
+    });
 
-    QCOMPARE(boxes.texts(),
-             QStringList{QStringLiteral("Unable to create the file \"%1\"").arg(optionsPath())});
+    QCOMPARE(saved.status, 0);
+    QCOMPARE(QString::fromUtf8(saved.output), QStringLiteral("Unable to create the file \"%1\"").arg(optionsPath()));
     QCOMPARE(readBytes(optionsPath()), QByteArray("-old -count"));
     QCOMPARE(readBytes(activationPath()), QByteArray("1"));
 }

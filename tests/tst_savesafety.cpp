@@ -44,9 +44,13 @@ const char *const pointNames[] = {"Reading", "ReadingOn", "TemporaryCreated", "T
 // Whether the process holds a file open that a rename has replaced.
 bool holdsReplacedFile(const QString &file)
 {
-    for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System))
-        if (fd.symLinkTarget() == file + QStringLiteral(" (deleted)"))
+    const QByteArray replaced = QFile::encodeName(file) + " (deleted)";
+    for (const QString &fd : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System)) {
+        QByteArray target(4096, '\0');
+        target.resize(qMax<ssize_t>(0, ::readlink(QFile::encodeName("/proc/self/fd/" + fd), target.data(), target.size())));
+        if (target == replaced)
             return true;
+    }
     return false;
 }
 
@@ -248,6 +252,8 @@ void tst_SaveSafety::outsideChangeIsAskedAbout_data()
     QTest::newRow("edited-answered-yes-keeps-new-rest") << "edit" << true << true
                                                         << QByteArray("-count\nnew note\n");
     QTest::newRow("vanished-is-created-again") << "remove" << false << false << QByteArray("-count");
+    QTest::newRow("edited-same-size-and-time") << "same-size" << false << true
+                                               << QByteArray("-cond -count\nline2 keep\nline3 keep\n");
 }
 
 void tst_SaveSafety::outsideChangeIsAskedAbout()
@@ -261,6 +267,13 @@ void tst_SaveSafety::outsideChangeIsAskedAbout()
         QVERIFY(writeBytes(path(), "-compact -Dother\nnew note\n"));
     if (change == "remove")
         QVERIFY(QFile::remove(path()));
+    if (change == "same-size") {
+        struct stat before = {};
+        QVERIFY(::stat(QFile::encodeName(path()), &before) == 0);
+        QVERIFY(writeBytes(path(), "-cond -count\nline2 keep\nline3 keep\n"));
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path()), times, 0) == 0);
+    }
 
     const QStringList boxes = saveLine(store, "-count", answer);
 
