@@ -11,7 +11,7 @@ struct CommandLine
     QString fileName;
     bool noLink = false;
     bool noStaticDir = false;
-    bool error = false; // no file was named
+    bool error = false; // no usable file was named; the error box has been shown
 };
 
 enum class PathStyle { Posix, Windows };

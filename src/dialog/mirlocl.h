@@ -17,8 +17,9 @@ class QPushButton;
 class QRadioButton;
 
 // The Runtime Analysis Setup dialog. It only maps the stored option line and
-// activation flag onto its widgets and back; reading, composing and storing
-// live in the option library.
+// activation flag onto its widgets and back; parsing and composing the line
+// live in the optionline library, reading and writing the files in the
+// store.
 class MirloCL : public QDialog
 {
     Q_OBJECT
@@ -29,9 +30,10 @@ public:
 
     // The state the next click on the Disable/Enable button applies.
     bool nextToggleEnables() const { return pendingEnable; }
-    // Whether the last save wrote a dump option without its function name,
-    // or could not write a file.
-    bool lastActionFailed() const { return actionFailed; }
+    // Whether OK keeps the dialog open after the last action, for the user
+    // to mend the cause or cancel: the dump option it wrote lacks its
+    // function name, or a file could not be saved.
+    bool lastActionKeepsDialogOpen() const { return actionFailed; }
 
     // The options as the widgets show them, and the reverse.
     OptionState currentState() const;
