@@ -1,6 +1,8 @@
 // Construction: every widget at its fixed place, the tab chain and the icons.
 #include "dialog/mirlocl.h"
 
+#include "dialog/activationtoggle.h"
+#include "dialog/dialoglook.h"
 #include "icons.h"
 #include "messages/messages.h"
 
@@ -16,12 +18,13 @@
 
 namespace {
 
+// At the layout's scale, which follows the desktop's text size.
 template <typename Widget>
 Widget *place(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *widget = new Widget(parent);
     widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
+    widget->setGeometry(scaled(geometry));
     return widget;
 }
 
@@ -65,7 +68,7 @@ MirloCL::MirloCL(OptionsFile &store, Language language, QWidget *parent)
     : QDialog(parent), m_store(store), m_language(language)
 {
     setObjectName(QStringLiteral("MirloCL"));
-    resize(590, 456);
+    resize(scaled(QSize(590, 456)));
     setWindowTitle(tr("Vimbra Runtime Analysis Setup"));
 
     createFeatureActivation();
@@ -105,7 +108,11 @@ void MirloCL::createPushButtons()
     btOK = button<QPushButton>(this, "btOK", tr("OK"), {495, 10, 82, 30});
     btCancel = button<QPushButton>(this, "btCancel", tr("Cancel"), {495, 45, 82, 30});
     btApply = button<QPushButton>(this, "btApply", tr("Apply"), {495, 80, 82, 30});
-    btDisable = button<QPushButton>(this, "btDisable", tr("Disable"), {496, 125, 82, 70});
+    btDisable = button<ActivationToggle>(this, "btDisable", tr("Disable"), {496, 125, 82, 70});
+    // What it is, whatever the text says it will do next; checked is on.
+    btDisable->setAccessibleName(tr("Runtime analysis"));
+    btDisable->setAccessibleDescription(
+            tr("Switches runtime analysis on or off for the project; OK or Apply saves it"));
 }
 
 void MirloCL::createAdaOptions()

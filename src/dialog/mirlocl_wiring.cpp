@@ -72,10 +72,10 @@ void MirloCL::applyActivation(bool enabled)
 {
     m_store.setActive(enabled);
     Q_EMIT dispatchEnable(enabled);
+    // The text names what the next press will do; the checked state, which
+    // a screen reader announces as it changes, says what is.
+    btDisable->setChecked(enabled);
     btDisable->setText(enabled ? tr("Disable") : tr("Enable"));
-    // The button names what it will do; its description says what is.
-    btDisable->setAccessibleDescription(enabled ? tr("Runtime analysis is on")
-                                                : tr("Runtime analysis is off"));
     pendingEnable = !enabled;
 }
 
