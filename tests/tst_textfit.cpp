@@ -1,5 +1,6 @@
 // Every text of the fixed layout fits its rectangle, in English and in every
 // shipped translation, at the program's own style and font.
+#include "dialog/accesskeys.h"
 #include "dialog/dialoglook.h"
 #include "dialog/mirlocl.h"
 #include "store/optionsfile.h"
@@ -25,7 +26,7 @@ namespace {
 int pushButtonNeed(const QPushButton *button)
 {
     const QStyle *style = button->style();
-    int contents = button->fontMetrics().horizontalAdvance(button->text());
+    int contents = button->fontMetrics().horizontalAdvance(withoutAccessKey(button->text()));
     if (!button->icon().isNull())
         contents += button->iconSize().width() + 4;
     return contents + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
@@ -62,7 +63,7 @@ QStringList clippedTexts(const QWidget *dialog)
               button->width());
     }
     for (const QLabel *label : dialog->findChildren<QLabel *>())
-        check(label, label->text(), label->fontMetrics().horizontalAdvance(label->text()),
+        check(label, label->text(), label->fontMetrics().horizontalAdvance(withoutAccessKey(label->text())),
               label->width());
     for (const QGroupBox *box : dialog->findChildren<QGroupBox *>())
         check(box, box->title(), titleEnd(box), box->width() - 2);

@@ -55,6 +55,8 @@ Q_SIGNALS:
 protected:
     // Tab enters a group of radio buttons at its checked button only.
     bool focusNextPrevChild(bool next) override;
+    // A group's access key goes to its checked radio button.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     template <typename Choice>
@@ -70,6 +72,7 @@ private:
     void createOtherOptions();
     void setTabOrder();
     void setAccessibleNames();
+    void setAccessKeys();
     void setIcons();
 
     void applyActivation(bool enabled);
@@ -81,6 +84,9 @@ private:
     RadioChoices<ConditionCoverage> conditionChoices() const;
     RadioChoices<InstrumentationMode> modeChoices() const;
     RadioChoices<FunctionDump> dumpChoices() const;
+    QList<QRadioButton *> radioButtons() const;
+    QList<QGroupBox *> groups() const;
+    QList<QWidget *> keyedSettings() const;
     QList<std::pair<QCheckBox *, bool OptionState::*>> checkBoxFields() const;
     QList<std::pair<QLineEdit *, QString OptionState::*>> lineEditFields() const;
 
@@ -89,6 +95,8 @@ private:
 
     bool pendingEnable = false;
     bool actionFailed = false;
+    // The toggle's texts, "Disable" and "Enable", with their access keys.
+    std::pair<QString, QString> m_toggleTexts;
 
     QGroupBox *gbCodeCoverageLevels = nullptr;
     QGroupBox *bgFunctions = nullptr;

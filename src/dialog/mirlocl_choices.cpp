@@ -48,6 +48,22 @@ auto MirloCL::dumpChoices() const -> RadioChoices<FunctionDump>
             {rbFunctionDump_before_return, FunctionDump::BeforeReturn}};
 }
 
+QList<QRadioButton *> MirloCL::radioButtons() const
+{
+    QList<QRadioButton *> radios;
+    const auto add = [&radios](const auto &choices) {
+        for (const auto &[button, choice] : choices)
+            radios.append(button);
+    };
+    add(functionChoices());
+    add(callChoices());
+    add(blockChoices());
+    add(conditionChoices());
+    add(modeChoices());
+    add(dumpChoices());
+    return radios;
+}
+
 auto MirloCL::checkBoxFields() const -> QList<std::pair<QCheckBox *, bool OptionState::*>>
 {
     return {{cbTernaryCoverage, &OptionState::noTernary},

@@ -81,6 +81,7 @@ MirloCL::MirloCL(OptionsFile &store, Language language, QWidget *parent)
     createOtherOptions();
     setTabOrder();
     setAccessibleNames();
+    setAccessKeys();
     setFixedSize(size());
     setIcons();
 

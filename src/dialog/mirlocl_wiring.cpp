@@ -75,7 +75,7 @@ void MirloCL::applyActivation(bool enabled)
     // The text names what the next press will do; the checked state, which
     // a screen reader announces as it changes, says what is.
     btDisable->setChecked(enabled);
-    btDisable->setText(enabled ? tr("Disable") : tr("Enable"));
+    btDisable->setText(enabled ? m_toggleTexts.first : m_toggleTexts.second);
     pendingEnable = !enabled;
 }
 
