@@ -59,15 +59,19 @@ private Q_SLOTS:
 void tst_Contrast::controlsStandOut_data()
 {
     QTest::addColumn<QPalette>("palette");
-    QTest::newRow("default") << QPalette();
-    QTest::newRow("dark") << QPalette(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
-    QTest::newRow("black-high-contrast") << QPalette(Qt::black, Qt::black);
-    QTest::newRow("white-high-contrast") << QPalette(Qt::white, Qt::white);
+    QTest::addColumn<bool>("wholeOutlines"); // on a dark or a white window
+    QTest::newRow("default") << QPalette() << false;
+    QTest::newRow("dark") << QPalette(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35)) << true;
+    // Every edge black, as a KDE high-contrast scheme gives them.
+    QTest::newRow("black-high-contrast") << QPalette(Qt::white, Qt::black, Qt::black, Qt::black, Qt::black, Qt::white,
+                                                     Qt::white, Qt::black, Qt::black) << true;
+    QTest::newRow("white-high-contrast") << QPalette(Qt::white, Qt::white) << true;
 }
 
 void tst_Contrast::controlsStandOut()
 {
     QFETCH(QPalette, palette);
+    QFETCH(bool, wholeOutlines);
     QApplication::setPalette(palette);
     applyFixedLayoutLook();
     RecordingPrompter boxes;
@@ -87,11 +91,24 @@ void tst_Contrast::controlsStandOut()
         check("cbRuntimeTrace", styleRect(f.widget("cbRuntimeTrace"), QStyle::SE_CheckBoxContents), true);
         check("rbFunctions_none", styleRect(f.widget("rbFunctions_none"), QStyle::SE_RadioButtonContents), true);
         check("txtOther", f.widget("txtOther")->rect().adjusted(3, 3, -3, -3), true);
-        if (!enabled)
-            continue;
         check("cbRuntimeTrace", styleRect(f.widget("cbRuntimeTrace"), QStyle::SE_CheckBoxIndicator), false);
         check("rbFunctions_none", styleRect(f.widget("rbFunctions_none"), QStyle::SE_RadioButtonIndicator), false);
-        check("txtOther", f.widget("txtOther")->rect(), false);
+        // Each side of the outline, the light edges' too, greyed or not.
+        const auto outline = [&](const char *name, const QRect &rect) {
+            const QRect middle = rect.adjusted(3, 3, -3, -3); // the sides without the corners
+            for (const QRect &side : {QRect(middle.left(), rect.top(), middle.width(), 3),
+                                      QRect(middle.left(), rect.bottom() - 2, middle.width(), 3),
+                                      QRect(rect.left(), middle.top(), 3, middle.height()),
+                                      QRect(rect.right() - 2, middle.top(), 3, middle.height())})
+                check(name, side, false);
+        };
+        if (wholeOutlines) {
+            outline("cbRuntimeTrace", styleRect(f.widget("cbRuntimeTrace"), QStyle::SE_CheckBoxIndicator));
+            outline("txtOther", f.widget("txtOther")->rect());
+            outline("btStaticFileDirectory", f.widget("btStaticFileDirectory")->rect());
+        }
+        if (!enabled)
+            continue;
         check("btApply", f.widget("btApply")->rect(), false);
         check("btApply", f.widget("btApply")->rect().adjusted(4, 4, -4, -4), true);
         check("gbOther", QRect(0, 20, 2, 10), false); // the frame's left side

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 using TextMap = QMap<QString, QString>;
@@ -29,9 +30,10 @@ const QStringList optionWidgetNames = {
     "rbInstrumentationMode_compact", "rbFunctionDump_none", "rbFunctionDump_before_call",
     "rbFunctionDump_after_call", "rbFunctionDump_before_return", "txtFunctionDump",
     "cbTernaryCoverage", "txtStaticFileDirectory", "btStaticFileDirectory", "txtOther",
+    "lblLinkFile",
 };
 const QStringList alwaysEnabledNames = {
-    "btOK", "btCancel", "btApply", "btDisable", "lblLinkFile", "gbCodeCoverageLevels",
+    "btOK", "btCancel", "btApply", "btDisable", "gbCodeCoverageLevels",
     "gbFeatureActivation", "gbAdaOptions", "gbTernary", "gbStaticFileDirectory", "gbOther",
     "bgFunctions", "bgCalls", "bgBlocks", "bgConditions", "bgInstrumentationMode",
     "bgFunctionDump",
@@ -70,6 +72,8 @@ private Q_SLOTS:
     void tabReachesOnlyCheckedRadioButtons();
     void toggleIsHeardWhenPressed_data();
     void toggleIsHeardWhenPressed();
+    void groupKeyGoesToItsCheckedButton();
+    void everyOptionExplainsWhatItWrites();
     void tabSkipsWhatCannotTakeFocus_data();
     void tabSkipsWhatCannotTakeFocus();
     void loadsIntoWidgets_data();
@@ -474,8 +478,9 @@ void tst_MirloCL::browseButtons()
     QCOMPARE(choosers.choosers.size(), 3);
     QCOMPARE(choosers.choosers[0].caption, caption);
     QCOMPARE(choosers.choosers[0].start, fitting);
-    QCOMPARE(choosers.choosers[1].start, QString());
-    QCOMPARE(choosers.choosers[2].start, QString());
+    // Never the directory the tool chain happened to start the program in.
+    QCOMPARE(choosers.choosers[1].start, f.directory());
+    QCOMPARE(choosers.choosers[2].start, f.directory());
 }
 
 void tst_MirloCL::controlsAreNamed_data()
@@ -488,7 +493,7 @@ void tst_MirloCL::controlsAreNamed_data()
     QTest::newRow("browse-directory") << "btStaticFileDirectory" << "Choose a directory";
     QTest::newRow("group-by-its-title") << "bgCalls" << "Calls (C/Ada)";
     QTest::newRow("field-alone-in-group") << "txtOther" << "Other Options";
-    QTest::newRow("dump-function-field") << "txtFunctionDump" << "Function Name";
+    QTest::newRow("dump-function-field") << "txtFunctionDump" << "Function name";
 }
 
 void tst_MirloCL::controlsAreNamed()
@@ -561,6 +566,46 @@ void tst_MirloCL::toggleIsHeardWhenPressed()
         QCOMPARE(heard->state().checked, on);
         QCOMPARE(heard->text(QAccessible::Name), QStringLiteral("Runtime analysis"));
         QCOMPARE(withoutAccessKey(f.widget<QPushButton>("btDisable")->text()), on ? "Disable" : "Enable");
+    }
+}
+
+// Also to one that Tab alone passes over; a key that controls share
+// leads there on one of its presses.
+void tst_MirloCL::groupKeyGoesToItsCheckedButton()
+{
+    DialogFixture f;
+    f.open(QByteArray("-call -block=logical"), QByteArray("1"));
+    for (const auto &[group, checked] : {std::pair<QString, QString>{"bgCalls", "rbCalls_calls"}, {"bgBlocks", "rbBlocks_loops"}}) {
+        const QString title = f.widget<QGroupBox>(group)->title();
+        const char key = title.at(title.indexOf(u'&') + 1).toLower().toLatin1();
+        QStringList reached;
+        for (int press = 0; press < 8; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+            reached.append(QApplication::focusWidget()->objectName());
+        }
+        QVERIFY2(reached.contains(checked), qPrintable(reached.join(u' ')));
+    }
+}
+
+// Shift+F1 and a screen reader tell what an option selects, never just its
+// name, and the option it writes, as selecting it and applying writes it.
+void tst_MirloCL::everyOptionExplainsWhatItWrites()
+{
+    DialogFixture f;
+    f.open(QByteArray("-proc -nocond"), QByteArray("1"));
+    f.type("txtFunctionDump", "f");
+    static const QRegularExpression writes(QStringLiteral("Writes (-[^ ]*[^ .])"));
+    for (QAbstractButton *option : f.dialog->findChildren<QAbstractButton *>()) {
+        if (qobject_cast<QPushButton *>(option))
+            continue;
+        f.click(option->objectName());
+        f.click("btApply");
+        const QString description = QAccessible::queryAccessibleInterface(option)->text(QAccessible::Description);
+        QCOMPARE(option->whatsThis(), description);
+        QVERIFY2(!description.startsWith(withoutAccessKey(option->text())), qPrintable(description));
+        const QString token = writes.match(description).captured(1);
+        QVERIFY2(description.contains(QStringLiteral("Writes no")) || f.options().contains(token.toUtf8()),
+                 qPrintable(description + u'\n' + f.options()));
     }
 }
 

@@ -1,5 +1,6 @@
 // Every text of the fixed layout fits its rectangle, in English and in every
-// shipped translation, at the program's own style and font.
+// shipped translation, at the program's own style and font, at the usual
+// desktop text size and larger; every control has its access key.
 #include "dialog/accesskeys.h"
 #include "dialog/dialoglook.h"
 #include "dialog/mirlocl.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QSet>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
@@ -70,6 +72,39 @@ QStringList clippedTexts(const QWidget *dialog)
     return clipped;
 }
 
+// The controls that lack an access key, and the keys shared by more than
+// one control that had a letter left free; OK, Cancel and the two "..."
+// buttons have none.
+QStringList controlsWithoutOwnKey(const QWidget *dialog)
+{
+    QMap<const QWidget *, QString> texts;
+    for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+        texts.insert(button, button->text());
+    for (const QGroupBox *box : dialog->findChildren<QGroupBox *>())
+        texts.insert(box, box->title());
+    for (const QLabel *label : dialog->findChildren<QLabel *>())
+        texts.insert(label, label->text());
+    const auto keyOf = [](const QString &text) {
+        const qsizetype at = text.indexOf(u'&');
+        return at < 0 ? QChar() : text.at(at + 1).toLower();
+    };
+    QSet<QChar> keys;
+    for (const QString &text : std::as_const(texts))
+        keys.insert(keyOf(text));
+    QStringList wrong;
+    QHash<QChar, int> sharersWithAFreeLetter;
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+        const bool keyless = QStringList{"btOK", "btCancel", "btLinkFile", "btStaticFileDirectory"}.contains(it.key()->objectName());
+        if (keyOf(*it).isNull() != keyless)
+            wrong.append(it.key()->objectName() + u' ' + *it);
+        const QString letters = withoutAccessKey(*it).toLower();
+        if (std::any_of(letters.begin(), letters.end(), [&keys](QChar c) { return c.isLetterOrNumber() && !keys.contains(c); })
+            && ++sharersWithAFreeLetter[keyOf(*it)] == 2)
+            wrong.append(QStringLiteral("key %1 shared where a letter is free").arg(keyOf(*it)));
+    }
+    return wrong;
+}
+
 } // namespace
 
 class tst_TextFit : public QObject
@@ -77,27 +112,50 @@ class tst_TextFit : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
+    void desktopFontSetsTheScale_data();
+    void desktopFontSetsTheScale();
     void everyTextFits_data();
     void everyTextFits();
 };
 
-void tst_TextFit::initTestCase()
+void tst_TextFit::desktopFontSetsTheScale_data()
 {
-    applyFixedLayoutLook();
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("usual-9-points") << QFont("DejaVu Sans", 9) << 1.0;
+    QTest::newRow("smaller-is-not-shrunk") << QFont("DejaVu Sans", 7) << 1.0;
+    QFont larger("DejaVu Sans");
+    larger.setPointSizeF(13.5);
+    QTest::newRow("13.5-points") << larger << 1.5;
+    QTest::newRow("18-points") << QFont("DejaVu Sans", 18) << 2.0;
+    QFont pixels;
+    pixels.setPixelSize(30);
+    QTest::newRow("pixel-size-says-nothing") << pixels << 1.0;
+}
+
+void tst_TextFit::desktopFontSetsTheScale()
+{
+    QFETCH(QFont, font);
+    QFETCH(double, scale);
+    QCOMPARE(textScaleFor(font), scale);
 }
 
 void tst_TextFit::everyTextFits_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::newRow("en") << QString();
-    for (const QString &file : QDir(QStringLiteral(VIMBRACL_QM_DIR)).entryList({"*.qm"}))
-        QTest::newRow(qPrintable(file)) << file;
+    QTest::addColumn<double>("scale");
+    QStringList languages = QDir(QStringLiteral(VIMBRACL_QM_DIR)).entryList({"*.qm"});
+    languages.prepend(QString());
+    for (const QString &language : std::as_const(languages))
+        for (const double scale : {1.0, 1.5, 2.0})
+            QTest::addRow("%s-%g", language.isEmpty() ? "en" : qPrintable(language), scale) << language << scale;
 }
 
 void tst_TextFit::everyTextFits()
 {
     QFETCH(QString, language);
+    QFETCH(double, scale);
+    applyFixedLayoutLook(false, scale);
     QTranslator translator;
     if (!language.isEmpty()) {
         QVERIFY(translator.load(language, QStringLiteral(VIMBRACL_QM_DIR)));
@@ -110,8 +168,11 @@ void tst_TextFit::everyTextFits()
         store.setActive(active);
         store.save();
         MirloCL dialog(store, Language::C);
+        QCOMPARE(dialog.size(), QSize(qRound(590 * scale), qRound(456 * scale)));
         const QStringList clipped = clippedTexts(&dialog);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+        const QStringList unkeyed = controlsWithoutOwnKey(&dialog);
+        QVERIFY2(unkeyed.isEmpty(), qPrintable(unkeyed.join(QLatin1Char('\n'))));
     }
     QCoreApplication::removeTranslator(&translator);
 }

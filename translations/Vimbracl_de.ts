@@ -160,10 +160,6 @@
         <translation>Aktivieren</translation>
     </message>
     <message>
-        <source>Function Name</source>
-        <translation>Funktionsname</translation>
-    </message>
-    <message>
         <source>None</source>
         <comment>functions</comment>
         <translation>Keine</translation>
@@ -189,12 +185,132 @@
         <translation>Kein Dump</translation>
     </message>
     <message>
-        <source>Runtime analysis is on</source>
-        <translation>Laufzeitanalyse ist eingeschaltet</translation>
+        <source>Runtime analysis</source>
+        <translation>Laufzeitanalyse</translation>
     </message>
     <message>
-        <source>Runtime analysis is off</source>
-        <translation>Laufzeitanalyse ist ausgeschaltet</translation>
+        <source>Switches runtime analysis on or off for the project; OK or Apply saves it</source>
+        <translation>Schaltet die Laufzeitanalyse des Projekts ein oder aus; OK oder Anwenden speichert es</translation>
+    </message>
+    <message>
+        <source>Function name</source>
+        <translation>Funktionsname</translation>
+    </message>
+    <message>
+        <source>Writes %1.</source>
+        <translation>Schreibt %1.</translation>
+    </message>
+    <message>
+        <source>Writes %1 followed by the function name.</source>
+        <translation>Schreibt %1, gefolgt vom Funktionsnamen.</translation>
+    </message>
+    <message>
+        <source>No function coverage.</source>
+        <translation>Keine Abdeckung der Funktionen.</translation>
+    </message>
+    <message>
+        <source>Function coverage of the functions&apos; entries.</source>
+        <translation>Abdeckung der Funktionen an ihren Eingängen.</translation>
+    </message>
+    <message>
+        <source>Function coverage of the functions&apos; entries and exits.</source>
+        <translation>Abdeckung der Funktionen an ihren Eingängen und Ausgängen.</translation>
+    </message>
+    <message>
+        <source>No call coverage.</source>
+        <translation>Keine Abdeckung der Aufrufe.</translation>
+    </message>
+    <message>
+        <source>Call coverage, in C and Ada.</source>
+        <translation>Abdeckung der Aufrufe, in C und Ada.</translation>
+    </message>
+    <message>
+        <source>No block coverage.</source>
+        <translation>Keine Abdeckung der Blöcke.</translation>
+    </message>
+    <message>
+        <source>Block coverage of statement blocks.</source>
+        <translation>Abdeckung der Anweisungsblöcke.</translation>
+    </message>
+    <message>
+        <source>Block coverage of implicit blocks.</source>
+        <translation>Abdeckung der impliziten Blöcke.</translation>
+    </message>
+    <message>
+        <source>Block coverage of loops.</source>
+        <translation>Abdeckung der Blöcke von Schleifen.</translation>
+    </message>
+    <message>
+        <source>No condition coverage.</source>
+        <translation>Keine Abdeckung der Bedingungen.</translation>
+    </message>
+    <message>
+        <source>Condition coverage of basic conditions.</source>
+        <translation>Abdeckung der einfachen Bedingungen.</translation>
+    </message>
+    <message>
+        <source>Condition coverage of modified and multiple conditions.</source>
+        <translation>Abdeckung der modifizierten und mehrfachen Bedingungen.</translation>
+    </message>
+    <message>
+        <source>Condition coverage with forced evaluation.</source>
+        <translation>Abdeckung der Bedingungen mit erzwungener Auswertung.</translation>
+    </message>
+    <message>
+        <source>Instrumentation in pass mode, for C and C++.</source>
+        <translation>Instrumentierung im Durchlaufmodus, für C und C++.</translation>
+    </message>
+    <message>
+        <source>Writes no option: a line without %1 and %2 is in pass mode.</source>
+        <translation>Schreibt keine Option: eine Zeile ohne %1 und %2 ist im Durchlaufmodus.</translation>
+    </message>
+    <message>
+        <source>Instrumentation in count mode, for C and C++.</source>
+        <translation>Instrumentierung im Zählmodus, für C und C++.</translation>
+    </message>
+    <message>
+        <source>Instrumentation in compact mode, for C and C++.</source>
+        <translation>Instrumentierung im kompakten Modus, für C und C++.</translation>
+    </message>
+    <message>
+        <source>No function specific dump.</source>
+        <translation>Kein Dump je Funktion.</translation>
+    </message>
+    <message>
+        <source>Writes no dump option.</source>
+        <translation>Schreibt keine Dump-Option.</translation>
+    </message>
+    <message>
+        <source>A dump before each call of the function named below, in C only.</source>
+        <translation>Ein Dump vor jedem Aufruf der unten genannten Funktion, nur in C.</translation>
+    </message>
+    <message>
+        <source>A dump after each call of the function named below.</source>
+        <translation>Ein Dump nach jedem Aufruf der unten genannten Funktion.</translation>
+    </message>
+    <message>
+        <source>A dump before the function named below returns.</source>
+        <translation>Ein Dump, bevor die unten genannte Funktion zurückkehrt.</translation>
+    </message>
+    <message>
+        <source>Activates the runtime trace, for C and C++.</source>
+        <translation>Aktiviert den Laufzeit-Trace, für C und C++.</translation>
+    </message>
+    <message>
+        <source>Activates memory profiling, for C and C++.</source>
+        <translation>Aktiviert das Speicher-Profiling, für C und C++.</translation>
+    </message>
+    <message>
+        <source>Activates performance profiling, for C and C++.</source>
+        <translation>Aktiviert das Performance-Profiling, für C und C++.</translation>
+    </message>
+    <message>
+        <source>Applies the Ada 83 restrictions, for Ada.</source>
+        <translation>Wendet die Ada-83-Regeln an, für Ada.</translation>
+    </message>
+    <message>
+        <source>Leaves ternary expressions out of the coverage, for C and C++.</source>
+        <translation>Nimmt ternäre Ausdrücke von der Abdeckung aus, für C und C++.</translation>
     </message>
 </context>
 <context>

@@ -160,10 +160,6 @@
         <translation>Activer</translation>
     </message>
     <message>
-        <source>Function Name</source>
-        <translation>Nom de la fonction</translation>
-    </message>
-    <message>
         <source>None</source>
         <comment>functions</comment>
         <translation>Aucune</translation>
@@ -189,12 +185,132 @@
         <translation>Aucun</translation>
     </message>
     <message>
-        <source>Runtime analysis is on</source>
-        <translation>L&apos;analyse d&apos;exécution est activée</translation>
+        <source>Runtime analysis</source>
+        <translation>Analyse d&apos;exécution</translation>
     </message>
     <message>
-        <source>Runtime analysis is off</source>
-        <translation>L&apos;analyse d&apos;exécution est désactivée</translation>
+        <source>Switches runtime analysis on or off for the project; OK or Apply saves it</source>
+        <translation>Active ou désactive l&apos;analyse d&apos;exécution du projet&#xa0;; OK ou Appliquer l&apos;enregistre</translation>
+    </message>
+    <message>
+        <source>Function name</source>
+        <translation>Nom de la fonction</translation>
+    </message>
+    <message>
+        <source>Writes %1.</source>
+        <translation>Écrit %1.</translation>
+    </message>
+    <message>
+        <source>Writes %1 followed by the function name.</source>
+        <translation>Écrit %1 suivi du nom de la fonction.</translation>
+    </message>
+    <message>
+        <source>No function coverage.</source>
+        <translation>Aucune couverture des fonctions.</translation>
+    </message>
+    <message>
+        <source>Function coverage of the functions&apos; entries.</source>
+        <translation>Couverture des fonctions, à leurs entrées.</translation>
+    </message>
+    <message>
+        <source>Function coverage of the functions&apos; entries and exits.</source>
+        <translation>Couverture des fonctions, à leurs entrées et à leurs sorties.</translation>
+    </message>
+    <message>
+        <source>No call coverage.</source>
+        <translation>Aucune couverture des appels.</translation>
+    </message>
+    <message>
+        <source>Call coverage, in C and Ada.</source>
+        <translation>Couverture des appels, en C et en Ada.</translation>
+    </message>
+    <message>
+        <source>No block coverage.</source>
+        <translation>Aucune couverture des blocs.</translation>
+    </message>
+    <message>
+        <source>Block coverage of statement blocks.</source>
+        <translation>Couverture des blocs d&apos;instructions.</translation>
+    </message>
+    <message>
+        <source>Block coverage of implicit blocks.</source>
+        <translation>Couverture des blocs implicites.</translation>
+    </message>
+    <message>
+        <source>Block coverage of loops.</source>
+        <translation>Couverture des blocs des boucles.</translation>
+    </message>
+    <message>
+        <source>No condition coverage.</source>
+        <translation>Aucune couverture des conditions.</translation>
+    </message>
+    <message>
+        <source>Condition coverage of basic conditions.</source>
+        <translation>Couverture des conditions simples.</translation>
+    </message>
+    <message>
+        <source>Condition coverage of modified and multiple conditions.</source>
+        <translation>Couverture des conditions modifiées et multiples.</translation>
+    </message>
+    <message>
+        <source>Condition coverage with forced evaluation.</source>
+        <translation>Couverture des conditions avec évaluation forcée.</translation>
+    </message>
+    <message>
+        <source>Instrumentation in pass mode, for C and C++.</source>
+        <translation>Instrumentation en mode passage, pour C et C++.</translation>
+    </message>
+    <message>
+        <source>Writes no option: a line without %1 and %2 is in pass mode.</source>
+        <translation>N&apos;écrit aucune option&#xa0;: une ligne sans %1 ni %2 est en mode passage.</translation>
+    </message>
+    <message>
+        <source>Instrumentation in count mode, for C and C++.</source>
+        <translation>Instrumentation en mode comptage, pour C et C++.</translation>
+    </message>
+    <message>
+        <source>Instrumentation in compact mode, for C and C++.</source>
+        <translation>Instrumentation en mode compact, pour C et C++.</translation>
+    </message>
+    <message>
+        <source>No function specific dump.</source>
+        <translation>Aucun vidage par fonction.</translation>
+    </message>
+    <message>
+        <source>Writes no dump option.</source>
+        <translation>N&apos;écrit aucune option de vidage.</translation>
+    </message>
+    <message>
+        <source>A dump before each call of the function named below, in C only.</source>
+        <translation>Un vidage avant chaque appel de la fonction nommée ci-dessous, en C seulement.</translation>
+    </message>
+    <message>
+        <source>A dump after each call of the function named below.</source>
+        <translation>Un vidage après chaque appel de la fonction nommée ci-dessous.</translation>
+    </message>
+    <message>
+        <source>A dump before the function named below returns.</source>
+        <translation>Un vidage avant le retour de la fonction nommée ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Activates the runtime trace, for C and C++.</source>
+        <translation>Active la trace d&apos;exécution, pour C et C++.</translation>
+    </message>
+    <message>
+        <source>Activates memory profiling, for C and C++.</source>
+        <translation>Active le profilage mémoire, pour C et C++.</translation>
+    </message>
+    <message>
+        <source>Activates performance profiling, for C and C++.</source>
+        <translation>Active le profilage des performances, pour C et C++.</translation>
+    </message>
+    <message>
+        <source>Applies the Ada 83 restrictions, for Ada.</source>
+        <translation>Applique les restrictions Ada 83, pour Ada.</translation>
+    </message>
+    <message>
+        <source>Leaves ternary expressions out of the coverage, for C and C++.</source>
+        <translation>Exclut les expressions ternaires de la couverture, pour C et C++.</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,8 @@ namespace {
 
 constexpr double textRatio = 4.5;
 constexpr double greyedTextRatio = 3.0;
-constexpr double outlineRatio = 3.0;
+// 3:1 as drawn: a little more, as anti-aliasing pales round edges.
+constexpr double outlineRatio = 3.2;
 
 double linear(int channel)
 {
@@ -82,9 +83,8 @@ void makeEdgesVisible(QPalette &palette, QPalette::ColorGroup group)
     const QColor text = palette.color(QPalette::Active, QPalette::WindowText);
     for (const QPalette::ColorRole edge : {QPalette::Dark, QPalette::Shadow})
         ensure(palette, group, edge, QPalette::Window, text, outlineRatio);
-    // Greyed text is etched in the light edge's colour: it stays as is.
-    if (group == QPalette::Disabled)
-        return;
+    // Greyed controls too, which the program's style draws without etching
+    // their text in the light edge's colour.
     const double window = luminance(palette.color(group, QPalette::Window));
     // On a dark window the light edges can stand out too, as a bevel.
     if (window < 0.18) {

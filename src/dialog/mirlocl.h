@@ -73,9 +73,11 @@ private:
     void setTabOrder();
     void setAccessibleNames();
     void setAccessKeys();
+    void setExplanations();
     void setIcons();
 
     void applyActivation(bool enabled);
+    QString projectDirectory() const;
     QList<QWidget *> optionWidgets() const;
 
     RadioChoices<FunctionCoverage> functionChoices() const;

@@ -82,6 +82,7 @@ MirloCL::MirloCL(OptionsFile &store, Language language, QWidget *parent)
     setTabOrder();
     setAccessibleNames();
     setAccessKeys();
+    setExplanations();
     setFixedSize(size());
     setIcons();
 
@@ -248,11 +249,15 @@ void MirloCL::setTabOrder()
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
+// A pixmap icon is never drawn larger than it is: it grows with the layout.
 void MirloCL::setIcons()
 {
+    const auto sized = [](const QPixmap &pixmap) {
+        return QIcon(pixmap.scaled(scaled(pixmap.size()), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    };
     setWindowIcon(windowIconPixmap());
-    btOK->setIcon(okIconPixmap());
-    btCancel->setIcon(cancelIconPixmap());
+    btOK->setIcon(sized(okIconPixmap()));
+    btCancel->setIcon(sized(cancelIconPixmap()));
 }
 
 // What a screen reader says for the controls whose text does not name them.
@@ -261,7 +266,9 @@ void MirloCL::setAccessibleNames()
     lblLinkFile->setBuddy(txtLinkFile);
     txtStaticFileDirectory->setAccessibleName(gbStaticFileDirectory->title());
     txtOther->setAccessibleName(gbOther->title());
-    txtFunctionDump->setAccessibleName(tr("Function Name"));
+    // The field has no label of its own: what it wants shows in it.
+    txtFunctionDump->setPlaceholderText(tr("Function name"));
+    txtFunctionDump->setAccessibleName(txtFunctionDump->placeholderText());
     btLinkFile->setAccessibleName(chooseFileCaption());
     btStaticFileDirectory->setAccessibleName(chooseDirectoryCaption());
 }

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,10 +23,12 @@ void MirloCL::registerSignals()
     connect(btLinkFile, &QPushButton::clicked, this, &MirloCL::browseFile);
     for (QWidget *widget : optionWidgets())
         connect(this, &MirloCL::dispatchEnable, widget, &QWidget::setEnabled);
+    // A label at full contrast beside a greyed field would read as usable.
+    connect(this, &MirloCL::dispatchEnable, lblLinkFile, &QWidget::setEnabled);
 }
 
-// Every widget that stands for an option; frames, the label and the four
-// push buttons stay usable while runtime analysis is off.
+// Every widget that stands for an option; frames and the four push buttons
+// stay usable while runtime analysis is off.
 QList<QWidget *> MirloCL::optionWidgets() const
 {
     return {rbFunctions_none,
@@ -95,10 +98,16 @@ void setChosen(QLineEdit *field, const QString &chosen)
 
 } // namespace
 
+// Where a chooser opens when its field names nothing there: the project's.
+QString MirloCL::projectDirectory() const
+{
+    return QFileInfo(m_store.path()).absolutePath();
+}
+
 void MirloCL::browseDirectory()
 {
     const QString current = txtStaticFileDirectory->text();
-    const QString start = QFileInfo(current).isDir() ? current : QString();
+    const QString start = QFileInfo(current).isDir() ? current : projectDirectory();
     setChosen(txtStaticFileDirectory,
               prompter().chooseExistingDirectory(this, chooseDirectoryCaption(), start));
 }
@@ -106,6 +115,6 @@ void MirloCL::browseDirectory()
 void MirloCL::browseFile()
 {
     const QString current = txtLinkFile->text();
-    const QString start = QFileInfo(current).isFile() ? current : QString();
+    const QString start = QFileInfo(current).isFile() ? current : projectDirectory();
     setChosen(txtLinkFile, prompter().chooseOpenFileName(this, chooseFileCaption(), start));
 }

@@ -38,6 +38,7 @@ public:
     // both were written.
     bool save();
 
+    const QString &path() const { return m_path; }
     QString activationPath() const;
     // The option line. Pass mode is implied by a line without "-count" and
     // "-compact" and never stored, so it never shows here either.
