@@ -169,6 +169,7 @@ void tst_TextFit::everyTextFits()
         store.save();
         MirloCL dialog(store, Language::C);
         QCOMPARE(dialog.size(), QSize(qRound(590 * scale), qRound(456 * scale)));
+        QCOMPARE(dialog.font().pixelSize(), int(11 * scale));
         const QStringList clipped = clippedTexts(&dialog);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
         const QStringList unkeyed = controlsWithoutOwnKey(&dialog);
