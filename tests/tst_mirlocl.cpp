@@ -549,11 +549,12 @@ void tst_MirloCL::toggleIsHeardWhenPressed()
 {
     QFETCH(int, key);
     DialogFixture f;
-    f.open(QByteArray("-proc"), QByteArray("0"));
+    f.open(QByteArray("-proc"), QByteArray("1"));
     QWidget *toggle = f.widget("btDisable");
     toggle->setFocus();
+    QVERIFY(QAccessible::queryAccessibleInterface(toggle)->state().checked);
     const AccessibilityEvents events;
-    for (const bool on : {true, false}) {
+    for (const bool on : {false, true}) {
         if (key)
             QTest::keyClick(toggle, Qt::Key(key));
         else
