@@ -91,6 +91,7 @@ void tst_Contrast::controlsStandOut()
         check("cbRuntimeTrace", styleRect(f.widget("cbRuntimeTrace"), QStyle::SE_CheckBoxContents), true);
         check("rbFunctions_none", styleRect(f.widget("rbFunctions_none"), QStyle::SE_RadioButtonContents), true);
         check("txtOther", f.widget("txtOther")->rect().adjusted(3, 3, -3, -3), true);
+        check("txtFunctionDump", f.widget("txtFunctionDump")->rect().adjusted(3, 3, -3, -3), true); // its placeholder
         check("cbRuntimeTrace", styleRect(f.widget("cbRuntimeTrace"), QStyle::SE_CheckBoxIndicator), false);
         check("rbFunctions_none", styleRect(f.widget("rbFunctions_none"), QStyle::SE_RadioButtonIndicator), false);
         // Each side of the outline, the light edges' too, greyed or not.
