@@ -9,9 +9,11 @@ as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# install_packages [PACKAGE...]: the packages named, or by default those of
+# tools/debian-packages.txt, that are not installed yet.
 install_packages() {
     local wanted missing=()
-    wanted=$(grep -vE '^\s*(#|$)' "$ROOT/tools/debian-packages.txt")
+    wanted=${*:-$(grep -vE '^\s*(#|$)' "$ROOT/tools/debian-packages.txt")}
     for package in $wanted; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
             || missing+=("$package")
