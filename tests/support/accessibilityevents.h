@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAccessible>
-#include <QList>
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -9,43 +8,38 @@
 
 // Installed for its lifetime: makes the platform's accessibility active, as
 // a screen reader does (Qt's own autotests reach it the same way), and
-// records the state changes Qt reports, which an AT-SPI bridge would pass on.
-class AccessibilityEvents
+// records which objects Qt reports a change of checked state for, as an
+// AT-SPI bridge would pass it on.
+class CheckedStateEvents
 {
 public:
-    struct StateChange
+    CheckedStateEvents() : m_previous(QAccessible::installUpdateHandler(&record)) { setActive(true); }
+    ~CheckedStateEvents()
     {
-        QObject *object;
-        QAccessible::State changed;
-    };
-
-    AccessibilityEvents() : m_previous(QAccessible::installUpdateHandler(&record))
-    {
-        recorded().clear();
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
-    }
-    ~AccessibilityEvents()
-    {
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        setActive(false);
         QAccessible::installUpdateHandler(m_previous);
     }
-    AccessibilityEvents(const AccessibilityEvents &) = delete;
-    AccessibilityEvents &operator=(const AccessibilityEvents &) = delete;
 
     // Taken: the next call sees only what came since.
-    static QList<StateChange> takeStateChanges() { return std::exchange(recorded(), {}); }
+    static QList<QObject *> take() { return std::exchange(recorded(), {}); }
 
 private:
-    static QList<StateChange> &recorded()
+    static void setActive(bool active)
     {
-        static QList<StateChange> changes;
-        return changes;
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(active);
+        recorded().clear();
+    }
+    static QList<QObject *> &recorded()
+    {
+        static QList<QObject *> objects;
+        return objects;
     }
     static void record(QAccessibleEvent *event)
     {
-        if (event->type() == QAccessible::StateChanged)
-            recorded().append({event->object(), static_cast<QAccessibleStateChangeEvent *>(event)->changedStates()});
+        if (event->type() == QAccessible::StateChanged
+            && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().checked)
+            recorded().append(event->object());
     }
 
-    QAccessible::UpdateHandler m_previous;
+    const QAccessible::UpdateHandler m_previous;
 };
