@@ -116,11 +116,6 @@ void applyFixedLayoutLook(bool keepChosenStyle, double scale)
     QApplication::setPalette(withVisibleControls(QApplication::palette()));
 }
 
-double layoutScale()
-{
-    return appliedScale;
-}
-
 QRect scaled(const QRect &rect)
 {
     const auto at = [](int coordinate) { return qRound(coordinate * appliedScale); };

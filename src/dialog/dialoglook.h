@@ -27,8 +27,7 @@ double desktopTextScale();
 // control edges stand out from their backgrounds.
 void applyFixedLayoutLook(bool keepChosenStyle = false, double scale = desktopTextScale());
 
-// The factor the look was applied with (1 before), and a rectangle or size
-// of the fixed layout at that factor.
-double layoutScale();
+// A rectangle or size of the fixed layout at the factor the look was
+// applied with (1 before).
 QRect scaled(const QRect &rect);
 QSize scaled(const QSize &size);
