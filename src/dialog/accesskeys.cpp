@@ -32,7 +32,7 @@ QList<qsizetype> candidatesOf(const QString &text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (!isKeyCandidate(text.at(i)))
             continue;
-        const bool startsWord = i == 0 || !text.at(i - 1).isLetterOrNumber();
+        const bool startsWord = i == 0 || !isKeyCandidate(text.at(i - 1));
         (startsWord ? starts : others).append(i);
     }
     return starts + others;

@@ -22,8 +22,8 @@ bool styleChosenByUser(int argc, const char *const argv[]);
 double textScaleFor(const QFont &desktopFont);
 double desktopTextScale();
 
-// Sets the style (unless the user chose one) with its sizes scaled by
-// `scale`, the font (11 pixels times `scale`), and a palette whose text and
+// Sets the style (the Windows style, or the one the user chose) with its
+// sizes scaled by `scale`, the font (11 pixels times `scale`), and a palette whose text and
 // control edges stand out from their backgrounds.
 void applyFixedLayoutLook(bool keepChosenStyle = false, double scale = desktopTextScale());
 

@@ -7,7 +7,6 @@
 #include "dialog/accesskeys.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -70,21 +69,7 @@ void MirloCL::setAccessKeys()
     m_toggleTexts = {keyed.at(1), keyed.at(2)};
     for (qsizetype i = 0; i < settings.size(); ++i)
         setTextOf(settings[i], keyed.at(i + 3));
+    // eventFilter() sends a group's key to its checked radio button.
     for (QGroupBox *group : groups())
         group->installEventFilter(this);
-}
-
-// Qt's own group shortcut prefers a checked button only among those that
-// Tab reaches; here Tab reaches every checked one.
-bool MirloCL::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Shortcut) {
-        for (QRadioButton *radio : watched->findChildren<QRadioButton *>()) {
-            if (radio->isChecked() && radio->isEnabled()) {
-                radio->setFocus(Qt::ShortcutFocusReason);
-                return true;
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -1,7 +1,9 @@
 // Keyboard focus: Tab stops at the checked button of a group of radio
-// buttons, as Space there would otherwise change the setting.
+// buttons, as Space there would otherwise change the setting, and so does a
+// group's access key.
 #include "dialog/mirlocl.h"
 
+#include <QEvent>
 #include <QRadioButton>
 
 namespace {
@@ -42,4 +44,19 @@ bool MirloCL::focusNextPrevChild(bool next)
         }
     }
     return QDialog::focusNextPrevChild(next);
+}
+
+// Qt's own group shortcut prefers a checked button only among those that
+// Tab reaches; here Tab reaches every checked one.
+bool MirloCL::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        for (QRadioButton *radio : watched->findChildren<QRadioButton *>()) {
+            if (isCheckedRadio(radio) && radio->isEnabled()) {
+                radio->setFocus(Qt::ShortcutFocusReason);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
