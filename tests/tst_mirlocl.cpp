@@ -577,9 +577,8 @@ void tst_MirloCL::groupKeyGoesToItsCheckedButton()
         QTest::keyClick(QApplication::focusWidget(), title.at(title.indexOf(u'&') + 1).toLower().toLatin1(), Qt::AltModifier);
         reached.append(QApplication::focusWidget()->objectName());
     }
-    QStringList inGroup = reached.filter("rbBlocks_");
-    inGroup.removeDuplicates();
-    QCOMPARE(inGroup, QStringList{"rbBlocks_loops"});
+    const QStringList inGroup = reached.filter("rbBlocks_");
+    QVERIFY2(!inGroup.isEmpty() && inGroup.count("rbBlocks_loops") == inGroup.size(), qPrintable(reached.join(u' ')));
 }
 
 // Shift+F1 and a screen reader tell what an option selects, never just its

@@ -14,11 +14,7 @@ class CheckedStateEvents
 {
 public:
     CheckedStateEvents() : m_previous(QAccessible::installUpdateHandler(&record)) { setActive(true); }
-    ~CheckedStateEvents()
-    {
-        setActive(false);
-        QAccessible::installUpdateHandler(m_previous);
-    }
+    ~CheckedStateEvents() { setActive(false); QAccessible::installUpdateHandler(m_previous); }
 
     // Taken: the next call sees only what came since.
     static QList<QObject *> take() { return std::exchange(recorded(), {}); }
