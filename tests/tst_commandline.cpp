@@ -2,7 +2,27 @@
 
 #include "recordingprompter.h"
 
+#include <QDir>
 #include <QTest>
+
+namespace {
+
+// The working directory of the parse rows, and names in it, in the
+// platform's own path rules.
+#ifdef Q_OS_WIN
+const QString project = QStringLiteral("C:\\proj");
+const QString elsewhere = QStringLiteral("C:\\x\\y.opt");
+#else
+const QString project = QStringLiteral("/proj");
+const QString elsewhere = QStringLiteral("/x/y.opt");
+#endif
+
+QString inProject(const QString &name)
+{
+    return project + QDir::separator() + name;
+}
+
+} // namespace
 
 class tst_CommandLine : public QObject
 {
@@ -25,19 +45,19 @@ void tst_CommandLine::parse_data()
     QTest::addColumn<bool>("error");
 
     const int c = int(Language::C), cpp = int(Language::CPlusPlus), ada = int(Language::Ada);
-    QTest::newRow("ada-relative") << QStringList{"-ada", "opts.opt"} << ada << "/proj/opts.opt"
+    QTest::newRow("ada-relative") << QStringList{"-ada", "opts.opt"} << ada << inProject("opts.opt")
                                   << false << false << false;
-    QTest::newRow("c++-absolute") << QStringList{"-c++", "/x/y.opt"} << cpp << "/x/y.opt" << false
+    QTest::newRow("c++-absolute") << QStringList{"-c++", elsewhere} << cpp << elsewhere << false
                                   << false << false;
-    QTest::newRow("last-file-wins") << QStringList{"a.opt", "b.opt"} << c << "/proj/b.opt" << false
+    QTest::newRow("last-file-wins") << QStringList{"a.opt", "b.opt"} << c << inProject("b.opt") << false
                                     << false << false;
-    QTest::newRow("last-switch-wins") << QStringList{"-c++", "-c", "x.opt"} << c << "/proj/x.opt"
+    QTest::newRow("last-switch-wins") << QStringList{"-c++", "-c", "x.opt"} << c << inProject("x.opt")
                                       << false << false << false;
     QTest::newRow("switches-not-file") << QStringList{"x.opt", "-nolink", "-nostaticdir"} << c
-                                       << "/proj/x.opt" << true << true << false;
-    QTest::newRow("unknown-switch-is-file") << QStringList{"-verbose"} << c << "/proj/-verbose"
+                                       << inProject("x.opt") << true << true << false;
+    QTest::newRow("unknown-switch-is-file") << QStringList{"-verbose"} << c << inProject("-verbose")
                                             << false << false << false;
-    QTest::newRow("case-sensitive-switch") << QStringList{"-ADA"} << c << "/proj/-ADA" << false
+    QTest::newRow("case-sensitive-switch") << QStringList{"-ADA"} << c << inProject("-ADA") << false
                                            << false << false;
     QTest::newRow("no-arguments") << QStringList{} << c << "" << false << false << true;
     QTest::newRow("empty-last-argument") << QStringList{"a.opt", ""} << c << "" << false << false
@@ -55,7 +75,7 @@ void tst_CommandLine::parse()
     QFETCH(bool, error);
 
     RecordingPrompter boxes;
-    const CommandLine commandLine = parseCommandLine(arguments, QStringLiteral("/proj"));
+    const CommandLine commandLine = parseCommandLine(arguments, project);
 
     QCOMPARE(int(commandLine.language), language);
     QCOMPARE(commandLine.noLink, noLink);

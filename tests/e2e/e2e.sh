@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end cases: the installed vimbracl in a real X server, driven from
-# outside with xdotool. Usage: e2e.sh CASE (see the case functions below).
-# Usage: e2e.sh CASE PREFIX CLOSEWINDOW, where PREFIX is an installation and
-# CLOSEWINDOW the helper that closes a window as its close box does.
+# outside with xdotool. Usage: e2e.sh CASE PREFIX CLOSEWINDOW, where CASE is
+# one of the case functions below, PREFIX an installation and CLOSEWINDOW
+# the helper that closes a window as its close box does. A Windows
+# installation (bin/vimbracl.exe) runs under Wine, in WINEPREFIX.
 set -euo pipefail
 
 VIMBRACL_PREFIX=$2
@@ -11,7 +12,15 @@ CLOSEWINDOW=$3
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 [ -n "${DISPLAY:-}" ] || fail "no X display: run the suite through tools/test.sh, which starts Xvfb"
-[ -x "$VIMBRACL_PREFIX/bin/vimbracl" ] || fail "no installed program in $VIMBRACL_PREFIX"
+if [ -f "$VIMBRACL_PREFIX/bin/vimbracl.exe" ]; then
+    program=(wine "$VIMBRACL_PREFIX/bin/vimbracl.exe")
+    installation=$(winepath -w "$VIMBRACL_PREFIX")
+    drive_c=$(winepath -u 'C:\')
+else
+    [ -x "$VIMBRACL_PREFIX/bin/vimbracl" ] || fail "no installed program in $VIMBRACL_PREFIX"
+    program=("$VIMBRACL_PREFIX/bin/vimbracl")
+    installation=$VIMBRACL_PREFIX
+fi
 
 project=$(mktemp -d)
 pid=
@@ -36,11 +45,15 @@ status=
 # start [ENV=VALUE | -u NAME ...] -- ARG...: runs the program in the
 # background, in English unless told otherwise.
 start() {
-    local options=() assignments=(VIMBRADIR="$VIMBRACL_PREFIX" LANG=C.UTF-8 LC_ALL= LC_MESSAGES=)
+    local options=() assignments=(VIMBRADIR="$installation" LANG=C.UTF-8 LC_ALL= LC_MESSAGES=)
     while [ "$1" != -- ]; do
         if [ "$1" = -u ]; then
             options+=(-u "$2")
-            assignments=("${assignments[@]/#$2=*/}")
+            local kept=() assignment
+            for assignment in "${assignments[@]}"; do
+                [[ $assignment == "$2="* ]] || kept+=("$assignment")
+            done
+            assignments=("${kept[@]}")
             shift
         else
             assignments+=("$1")
@@ -48,16 +61,16 @@ start() {
         shift
     done
     shift
-    env "${options[@]}" ${assignments[@]} "$VIMBRACL_PREFIX/bin/vimbracl" "$@" >"$project/.log" 2>&1 &
+    env "${options[@]}" "${assignments[@]}" "${program[@]}" "$@" >"$project/.log" 2>&1 &
     pid=$!
 }
 
-# wait_window PATTERN: waits up to 10 s for a window whose whole name
-# matches. xdotool matches the Latin-1 WM_NAME, so a pattern stays ASCII and
+# wait_window PATTERN: waits up to 20 s (Wine starts slowly) for a window
+# whose whole name matches. xdotool matches the Latin-1 WM_NAME, so a pattern stays ASCII and
 # expect_title checks the exact UTF-8 title.
 wait_window() {
     local name=$1 id
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -1 || true)
         if [ -n "$id" ]; then
             window=$id
@@ -67,7 +80,7 @@ wait_window() {
         kill -0 "$pid" 2>/dev/null || fail "the program ended before showing '$name'"
         sleep 0.1
     done
-    fail "no window named '$name' within 10 s"
+    fail "no window named '$name' within 20 s"
 }
 
 count_windows() {
@@ -307,6 +320,55 @@ case_outside_change_kept() {
     expect_status 0
     expect_file proj.opt "-compact -Dother
 note"
+}
+
+# A first line with CRLF, as Windows editors write it: the save replaces
+# the line and keeps both terminators as they were.
+case_crlf_kept() {
+    printf '%s\r\n%s\r\n' "-count" "note" >proj.opt
+    printf '1' >proj.opt_act
+    start -- proj.opt
+    wait_window "$caption"
+    click $RUNTIME_TRACE
+    click $OK
+    wait_exit
+    expect_status 0
+    expect_file proj.opt "-noproc -nocall -noblock -nocond -count -trace "$'\r\n'"note"$'\r\n'
+}
+
+# windows_name DIRECTORY NAME FILE: started in DIRECTORY on NAME, the
+# program creates FILE and its activation file with their defaults.
+windows_name() {
+    cd "$1"
+    start -- "$2"
+    wait_window "$caption"
+    click $CANCEL
+    wait_exit
+    expect_status 0
+    expect_file "$3" "-proc -block=decision -nocall -nocond"
+    expect_file "$3_act" "0"
+    rm -f "$3" "$3_act"
+}
+
+# Names with a drive (on C:, outside the project, hence named after the
+# run), a name with a leading backslash, and a relative name at a drive's
+# root.
+case_drive_letter() {
+    mkdir -p "$drive_c/vimbracl-e2e-$$"
+    windows_name "$project" "C:\\vimbracl-e2e-$$\\x.opt" "$drive_c/vimbracl-e2e-$$/x.opt"
+    rmdir "$drive_c/vimbracl-e2e-$$"
+}
+
+case_drive_without_directory() {
+    windows_name "$project" "C:vimbracl-e2e-$$.opt" "$drive_c/vimbracl-e2e-$$.opt"
+}
+
+case_leading_backslash() {
+    windows_name "$project" '\x.opt' "$project/x.opt"
+}
+
+case_drive_root() {
+    windows_name "$drive_c" "vimbracl-e2e-$$.opt" "$drive_c/vimbracl-e2e-$$.opt"
 }
 
 "case_$1"

@@ -6,7 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
 #include <unistd.h>
+#endif
 
 inline QByteArray readBytes(const QString &path)
 {
@@ -30,5 +34,11 @@ inline QStringList entriesOf(const QString &directory)
 
 inline bool hardLink(const QString &from, const QString &to)
 {
+#ifdef Q_OS_WIN
+    return CreateHardLinkW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
+                           reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
+                           nullptr);
+#else
     return ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#endif
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QtGlobal>
+
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
 
@@ -28,3 +31,5 @@ private:
     rlimit m_previous{};
     void (*m_previousHandler)(int) = nullptr;
 };
+
+#endif // Q_OS_UNIX

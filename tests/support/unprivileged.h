@@ -2,18 +2,19 @@
 
 #include <QByteArray>
 
+struct ChildResult
+{
+    int status = -1; // the exit status, -1 when the child did not exit
+    QByteArray output;
+};
+
+#ifdef Q_OS_UNIX
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 // The uid and gid of an ordinary user with no rights of its own.
 inline constexpr uid_t unprivilegedId = 65534;
-
-struct ChildResult
-{
-    int status = -1; // the exit status, -1 when the child did not exit
-    QByteArray output;
-};
 
 // Runs `work` in a forked child that has dropped root's rights, so that
 // permission bits bite even when the suite runs as root. `work` returns what
@@ -46,3 +47,5 @@ ChildResult runUnprivileged(Work work)
         result.status = WEXITSTATUS(status);
     return result;
 }
+
+#endif // Q_OS_UNIX
