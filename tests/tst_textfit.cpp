@@ -126,10 +126,10 @@ void tst_TextFit::everyTextFits_data()
     QStringList languages = QDir(QStringLiteral(VIMBRACL_QM_DIR)).entryList({"*.qm"});
     languages.prepend(QString());
     for (const QString &language : std::as_const(languages)) {
-        const char *name = language.isEmpty() ? "en" : qPrintable(language);
-        QTest::addRow("%s-9pt", name) << language << 9.0 << QSize(590, 456) << 11;
-        QTest::addRow("%s-13.5pt", name) << language << 13.5 << QSize(885, 684) << 16;
-        QTest::addRow("%s-18pt", name) << language << 18.0 << QSize(1180, 912) << 22;
+        const QByteArray name = language.isEmpty() ? QByteArray("en") : language.toUtf8();
+        QTest::addRow("%s-9pt", name.constData()) << language << 9.0 << QSize(590, 456) << 11;
+        QTest::addRow("%s-13.5pt", name.constData()) << language << 13.5 << QSize(885, 684) << 16;
+        QTest::addRow("%s-18pt", name.constData()) << language << 18.0 << QSize(1180, 912) << 22;
     }
 }
 
