@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/information.h"
 
 #include "recordingprompter.h"
 
@@ -33,6 +34,8 @@ private Q_SLOTS:
     void parse();
     void absoluteFileName_data();
     void absoluteFileName();
+    void information_data();
+    void information();
 };
 
 void tst_CommandLine::parse_data()
@@ -124,6 +127,25 @@ void tst_CommandLine::absoluteFileName()
     QFETCH(int, style);
     QFETCH(QString, expected);
     QCOMPARE(::absoluteFileName(name, workingDirectory, PathStyle(style)), expected);
+}
+
+void tst_CommandLine::information_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("begins"); // empty: the dialog opens as usual
+    QTest::newRow("help") << QStringList{"-c", "--help", "x.opt"} << "Usage: vimbracl [-c | -c++";
+    QTest::newRow("version") << QStringList{"--version"} << "vimbracl 1.0\n";
+    QTest::newRow("single-dash-is-a-file") << QStringList{"-help"} << "";
+    QTest::newRow("dot-slash-reaches-the-file") << QStringList{"./--help"} << "";
+}
+
+void tst_CommandLine::information()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, begins);
+    const std::optional<QString> printed = requestedInformation(arguments);
+    QCOMPARE(printed.has_value(), !begins.isEmpty());
+    QVERIFY(!printed || printed->startsWith(begins));
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)
