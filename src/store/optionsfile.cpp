@@ -33,10 +33,13 @@ void OptionsFile::load()
     // be read is the user's and stays as it is.
     if (options != ReadStatus::Missing && activation != ReadStatus::Missing)
         return;
+    // Start-up loads twice; a default it cannot write is said once.
+    m_savingDefaults = true;
     if (!isUnreadable(options))
         saveOptionsFile();
     if (!isUnreadable(activation))
         saveActivationFile();
+    m_savingDefaults = false;
 }
 
 ReadStatus OptionsFile::readOptionsFile()
@@ -83,6 +86,12 @@ void OptionsFile::reportInterruptedSaves(const QString &filePath)
         if (isNewReport(backup))
             showWarning(interruptedSaveMessage(filePath, backup));
     }
+}
+
+void OptionsFile::reportSaveFailure(const QString &message)
+{
+    if (!m_savingDefaults || isNewReport(message))
+        showError(message);
 }
 
 bool OptionsFile::isNewReport(const QString &key)
@@ -144,10 +153,10 @@ bool OptionsFile::saveOptionsFile()
                             return line;
                         case ReadStatus::TooLong:
                             // What follows the first line could not be kept.
-                            showError(cannotWriteFileMessage(m_path));
+                            reportSaveFailure(cannotWriteFileMessage(m_path));
                             break;
                         case ReadStatus::Unreadable:
-                            showError(cannotReadFileMessage(m_path));
+                            reportSaveFailure(cannotReadFileMessage(m_path));
                             break;
                         }
                         return std::nullopt;
@@ -159,7 +168,7 @@ bool OptionsFile::saveOptionsFile()
 bool OptionsFile::saveActivationFile()
 {
     if (sameFile(m_path, activationPath())) {
-        showError(cannotCreateFileMessage(activationPath()));
+        reportSaveFailure(cannotCreateFileMessage(activationPath()));
         return false;
     }
     const QByteArray number = QByteArray::number(m_active);
@@ -173,7 +182,7 @@ bool OptionsFile::saveFile(const QString &filePath, KnownFile &known, qsizetype 
     for (bool approved = false;;) {
         FileReplacement file(filePath, limit, mode);
         if (!file.isWritable()) {
-            showError(cannotCreateFileMessage(filePath));
+            reportSaveFailure(cannotCreateFileMessage(filePath));
             return false;
         }
         if (!approved && changedSince(known, file.current())) {
@@ -191,10 +200,10 @@ bool OptionsFile::saveFile(const QString &filePath, KnownFile &known, qsizetype 
             known = {ReadStatus::Read, file.written(), *content};
             return true;
         case WriteResult::CannotCreate:
-            showError(cannotCreateFileMessage(filePath));
+            reportSaveFailure(cannotCreateFileMessage(filePath));
             return false;
         case WriteResult::CannotWrite:
-            showError(cannotWriteFileMessage(filePath));
+            reportSaveFailure(cannotWriteFileMessage(filePath));
             return false;
         }
         return false;

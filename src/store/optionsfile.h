@@ -59,6 +59,7 @@ private:
     void reportInterruptedSaves(const QString &filePath);
     // False when the same thing was reported before.
     bool isNewReport(const QString &key);
+    void reportSaveFailure(const QString &message);
     bool saveOptionsFile();
     bool saveActivationFile();
     bool saveFile(const QString &filePath, KnownFile &known, qsizetype limit, ReadMode mode,
@@ -74,4 +75,5 @@ private:
     KnownFile m_activationFile;
     // Start-up reads each file twice, but says each thing once.
     QStringList m_reported;
+    bool m_savingDefaults = false;
 };
