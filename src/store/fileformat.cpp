@@ -28,7 +28,10 @@ QByteArray withFirstLineReplaced(const QByteArray &content, const QByteArray &li
     if (newline < 0 || newline == content.size() - 1)
         return start + line;
     const qsizetype terminator = (newline > 0 && content.at(newline - 1) == '\r') ? newline - 1 : newline;
-    return start + line + content.mid(terminator);
+    // Before a bare line feed, a line's last carriage return would read back
+    // as part of the terminator; a space keeps it in the line.
+    const bool keepCarriageReturn = line.endsWith('\r') && terminator == newline;
+    return start + line + (keepCarriageReturn ? " " : "") + content.mid(terminator);
 }
 
 std::optional<int> scanInteger(const QByteArray &content)
