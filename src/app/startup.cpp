@@ -1,0 +1,32 @@
+#include "app/startup.h"
+
+#include "app/information.h"
+#include "app/program.h"
+#include "app/widgetprompter.h"
+#include "dialog/dialoglook.h"
+
+#include <QApplication>
+
+#include <csignal>
+#include <cstdio>
+
+int startProgram(int argc, char *argv[], QObject *watcher)
+{
+    if (const auto information = requestedInformation(programInput(argc, argv).arguments)) {
+        std::fputs(information->toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+#ifdef SIGXFSZ
+    // A file-size limit then fails the write, which is reported, instead of
+    // ending the process silently.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    const bool styleChosen = styleChosenByUser(argc, argv);
+    QApplication application(argc, argv);
+    applyFixedLayoutLook(styleChosen);
+    WidgetPrompter widgetPrompter;
+    setPrompter(&widgetPrompter);
+    if (watcher)
+        application.installEventFilter(watcher);
+    return runProgram(application, programInput(argc, argv));
+}
