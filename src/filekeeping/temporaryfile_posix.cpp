@@ -77,12 +77,17 @@ TemporaryFile::TemporaryFile(const QByteArray &target, mode_t mode) : m_target(t
             [&directory](int) { return joined(directory, temporaryName()); }, 16, mode);
     m_file = std::move(created.file);
     m_name = created.name;
+    m_created = m_file.isValid();
 }
 
+// Closed before it loses a name: some FUSE file systems keep an open file
+// they are told to remove, as a hidden file that outlives a power cut.
 TemporaryFile::~TemporaryFile()
 {
-    if (!m_named && m_file.isValid())
-        ::unlink(m_name.constData());
+    if (m_named || !m_created)
+        return;
+    m_file.close();
+    ::unlink(m_name.constData());
 }
 
 bool TemporaryFile::fill(const QByteArray &content)
@@ -94,6 +99,7 @@ bool TemporaryFile::fill(const QByteArray &content)
 
 WriteResult TemporaryFile::replaceTarget()
 {
+    m_file.close();
     if (::rename(m_name.constData(), m_target.constData()) != 0)
         return WriteResult::CannotCreate; // the system refuses the name
     return renamed(m_target) ? WriteResult::Written : WriteResult::CannotWrite;
@@ -101,6 +107,7 @@ WriteResult TemporaryFile::replaceTarget()
 
 TemporaryFile::Naming TemporaryFile::nameWithoutReplacing(const QByteArray &name)
 {
+    m_file.close();
     if (!renameWithoutReplacing(m_name, name))
         return errno == EEXIST ? Naming::Taken : Naming::Failed;
     if (renamed(name))

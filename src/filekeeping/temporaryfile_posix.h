@@ -40,5 +40,6 @@ private:
     QByteArray m_target;
     QByteArray m_name;
     FileDescriptor m_file;
+    bool m_created = false;
     bool m_named = false;
 };
