@@ -84,6 +84,7 @@ private Q_SLOTS:
     void killedSavesLeaveTheFileWhole_data();
     void killedSavesLeaveTheFileWhole();
     void secondInstanceWaitsForTheFirst();
+    void lockNamingNoHolderIsTakenOver();
     void activationNeverOverwritesOptions_data();
     void activationNeverOverwritesOptions();
 
@@ -410,6 +411,18 @@ void tst_SaveSafety::secondInstanceWaitsForTheFirst()
     QCOMPARE(boxes, QStringList({changedOnDiskQuestion(path()), changedOnDiskQuestion(path() + "_act")}));
     QCOMPARE(readBytes(path()), QByteArray("-count\nline2 keep\nline3 keep\n"));
 #endif
+}
+
+// A power cut left the lock file empty, a few seconds before the restart.
+void tst_SaveSafety::lockNamingNoHolderIsTakenOver()
+{
+    QFile lock(path(".proj.opt.vimbracl-lock"));
+    QVERIFY(lock.open(QIODevice::WriteOnly)
+            && lock.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+    lock.close();
+    OptionsFile store(path());
+    QCOMPARE(saveLine(store, "-count"), QStringList());
+    QCOMPARE(readBytes(path()), QByteArray("-count\nline2 keep\nline3 keep\n"));
 }
 
 void tst_SaveSafety::activationNeverOverwritesOptions_data()
