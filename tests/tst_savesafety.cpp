@@ -59,6 +59,12 @@ bool holdsReplacedFile(const QString &file)
 #endif
 
 const QByteArray original("-proc -count\nline2 keep\nline3 keep\n");
+
+// The question about an outside change, with the first lines it shows.
+QString changeQuestion(const QString &file, const QString &onDisk, const QString &toBeWritten)
+{
+    return changedOnDiskQuestion(file) + u'\n' + changedLinesDetails(onDisk, toBeWritten);
+}
 // Without inodes the portable backend cannot tell two names of one file,
 // or a file replaced by another of the same size and time, apart.
 constexpr char inodesOnly[] = "only the POSIX backend knows inodes";
@@ -295,9 +301,10 @@ void tst_SaveSafety::outsideChangeIsAskedAbout()
 #endif
     }
 
+    const QString onDisk = QString::fromUtf8(readBytes(path()).split('\n').constFirst());
     const QStringList boxes = saveLine(store, "-count", answer);
 
-    QCOMPARE(boxes, asked ? QStringList{changedOnDiskQuestion(path())} : QStringList());
+    QCOMPARE(boxes, asked ? QStringList{changeQuestion(path(), onDisk, "-count")} : QStringList());
     QCOMPARE(readBytes(path()), afterSave);
     QCOMPARE(readBytes(path() + "_act"), QByteArray("1"));
     // Once saved, the program's own bytes are no outside change.
@@ -408,7 +415,8 @@ void tst_SaveSafety::secondInstanceWaitsForTheFirst()
     const QStringList boxes = saveLine(store, "-count", true);
     QCOMPARE(::waitpid(first, nullptr, 0), first);
 
-    QCOMPARE(boxes, QStringList({changedOnDiskQuestion(path()), changedOnDiskQuestion(path() + "_act")}));
+    QCOMPARE(boxes, QStringList({changeQuestion(path(), "-compact -D" + QString(64, 'x'), "-count"),
+                                 changeQuestion(path() + "_act", "1", "1")}));
     QCOMPARE(readBytes(path()), QByteArray("-count\nline2 keep\nline3 keep\n"));
 #endif
 }

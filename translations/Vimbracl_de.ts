@@ -381,5 +381,12 @@ Soll sie überschrieben werden?</translation>
         <comment>%1 is the file name, %2 the name of the copy of its previous content</comment>
         <translation>Das Speichern von „%1“ wurde unterbrochen. Der vorherige Inhalt steht in „%2“.</translation>
     </message>
+    <message>
+        <source>Now in the file: %1
+To be written: %2</source>
+        <comment>%1 and %2 are the first lines of the file</comment>
+        <translation>Jetzt in der Datei: %1
+Zu schreiben: %2</translation>
+    </message>
 </context>
 </TS>

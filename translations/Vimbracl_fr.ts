@@ -381,5 +381,12 @@ Faut-il l&apos;écraser&#xa0;?</translation>
         <comment>%1 is the file name, %2 the name of the copy of its previous content</comment>
         <translation>Un enregistrement de «&#xa0;%1&#xa0;» a été interrompu. Son contenu précédent se trouve dans «&#xa0;%2&#xa0;».</translation>
     </message>
+    <message>
+        <source>Now in the file: %1
+To be written: %2</source>
+        <comment>%1 and %2 are the first lines of the file</comment>
+        <translation>Dans le fichier maintenant&#xa0;: %1
+À écrire&#xa0;: %2</translation>
+    </message>
 </context>
 </TS>

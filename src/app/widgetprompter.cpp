@@ -11,11 +11,13 @@ void WidgetPrompter::showMessage(Severity severity, const QString &caption, cons
         QMessageBox::warning(nullptr, caption, text);
 }
 
-bool WidgetPrompter::confirm(const QString &caption, const QString &text)
+bool WidgetPrompter::confirm(const QString &caption, const QString &text, const QString &details)
 {
-    return QMessageBox::warning(nullptr, caption, text, QMessageBox::Yes | QMessageBox::No,
-                                QMessageBox::No)
-            == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    // Shown at once, not behind a button, and read with the question.
+    box.setInformativeText(details);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QString WidgetPrompter::chooseExistingDirectory(QWidget *parent, const QString &caption,

@@ -19,9 +19,10 @@ void showWarning(const QString &text)
                            QCoreApplication::translate("Vimbracl caption", "Warning"), text);
 }
 
-bool confirmWarning(const QString &text)
+bool confirmWarning(const QString &text, const QString &details)
 {
-    return prompter().confirm(QCoreApplication::translate("Vimbracl caption", "Warning"), text);
+    return prompter().confirm(QCoreApplication::translate("Vimbracl caption", "Warning"), text,
+                              details);
 }
 
 QString cannotReadFileMessage(const QString &fileName)
@@ -53,6 +54,24 @@ QString changedOnDiskQuestion(const QString &fileName)
                    "Overwrite it?",
                    "%1 is the file name")
             .arg(fileName);
+}
+
+namespace {
+
+// A line of a megabyte would make a box no screen holds.
+QString shortened(const QString &line)
+{
+    constexpr qsizetype shown = 200;
+    return line.size() <= shown ? line : line.left(shown) + QChar(0x2026);
+}
+
+} // namespace
+
+QString changedLinesDetails(const QString &onDisk, const QString &toBeWritten)
+{
+    return QCoreApplication::translate("Vimbracl message", "Now in the file: %1\nTo be written: %2",
+                                       "%1 and %2 are the first lines of the file")
+            .arg(shortened(onDisk), shortened(toBeWritten));
 }
 
 QString interruptedSaveMessage(const QString &fileName, const QString &backupName)

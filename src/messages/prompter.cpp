@@ -23,9 +23,9 @@ Prompter *installedPrompter = nullptr;
 
 } // namespace
 
-bool Prompter::confirm(const QString &caption, const QString &text)
+bool Prompter::confirm(const QString &caption, const QString &text, const QString &details)
 {
-    showMessage(Severity::Warning, caption, text);
+    showMessage(Severity::Warning, caption, details.isEmpty() ? text : text + u'\n' + details);
     return false;
 }
 

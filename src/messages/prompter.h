@@ -13,9 +13,10 @@ public:
 
     virtual ~Prompter() = default;
     virtual void showMessage(Severity severity, const QString &caption, const QString &text) = 0;
-    // A warning with Yes and No, No the default; true for Yes. A prompter
-    // that only shows messages shows it as a warning and answers No.
-    virtual bool confirm(const QString &caption, const QString &text);
+    // A warning with Yes and No, No the default; true for Yes. `details`
+    // are shown, and read out, below the question. A prompter that only
+    // shows messages shows both as a warning and answers No.
+    virtual bool confirm(const QString &caption, const QString &text, const QString &details);
     virtual QString chooseExistingDirectory(QWidget *parent, const QString &caption,
                                             const QString &startDirectory) = 0;
     virtual QString chooseOpenFileName(QWidget *parent, const QString &caption,

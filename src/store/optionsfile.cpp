@@ -144,7 +144,7 @@ bool OptionsFile::saveOptionsFile()
     m_options = m_passImplied ? normalisedImpliedLine(m_options) : stripPassTokens(m_options);
     m_passImplied = false;
     const QByteArray line = encodeFileText(m_options);
-    return saveFile(m_path, m_optionsFile, maximumFileBytes, ReadMode::Whole,
+    return saveFile(m_path, m_optionsFile, maximumFileBytes, ReadMode::Whole, line,
                     [this, &line](const FileContent &now) -> std::optional<QByteArray> {
                         switch (now.status) {
                         case ReadStatus::Read:
@@ -172,12 +172,12 @@ bool OptionsFile::saveActivationFile()
         return false;
     }
     const QByteArray number = QByteArray::number(m_active);
-    return saveFile(activationPath(), m_activationFile, activationBytesScanned, ReadMode::Prefix,
+    return saveFile(activationPath(), m_activationFile, activationBytesScanned, ReadMode::Prefix, number,
                     [&number](const FileContent &) { return number; });
 }
 
 bool OptionsFile::saveFile(const QString &filePath, KnownFile &known, qsizetype limit,
-                           ReadMode mode, const Compose &compose)
+                           ReadMode mode, const QByteArray &newFirstLine, const Compose &compose)
 {
     for (bool approved = false;;) {
         FileReplacement file(filePath, limit, mode);
@@ -187,7 +187,9 @@ bool OptionsFile::saveFile(const QString &filePath, KnownFile &known, qsizetype 
         }
         if (!approved && changedSince(known, file.current())) {
             file.abandon(); // nobody waits on the lock while the user reads
-            if (!confirmWarning(changedOnDiskQuestion(filePath)))
+            const QString onDisk = decodeFileText(firstLine(file.current().bytes).value_or(QByteArray()));
+            if (!confirmWarning(changedOnDiskQuestion(filePath),
+                                changedLinesDetails(onDisk, decodeFileText(newFirstLine))))
                 return false;
             approved = true;
             continue; // and read again what is there now

@@ -62,8 +62,9 @@ private:
     void reportSaveFailure(const QString &message);
     bool saveOptionsFile();
     bool saveActivationFile();
+    // `newFirstLine` is shown when the user is asked about an outside change.
     bool saveFile(const QString &filePath, KnownFile &known, qsizetype limit, ReadMode mode,
-                  const Compose &compose);
+                  const QByteArray &newFirstLine, const Compose &compose);
 
     QString m_path;
     QString m_options;

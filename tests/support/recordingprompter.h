@@ -15,6 +15,7 @@ public:
         Severity severity;
         QString caption;
         QString text;
+        QString details = {}; // below a question
     };
     struct Chooser
     {
@@ -31,9 +32,9 @@ public:
     {
         messages.append({severity, caption, text});
     }
-    bool confirm(const QString &caption, const QString &text) override
+    bool confirm(const QString &caption, const QString &text, const QString &details) override
     {
-        messages.append({Severity::Warning, caption, text});
+        messages.append({Severity::Warning, caption, text, details});
         return confirmations.isEmpty() ? false : confirmations.takeFirst();
     }
     QString chooseExistingDirectory(QWidget *, const QString &caption,
@@ -46,11 +47,12 @@ public:
         return answer(caption, start);
     }
 
+    // Each box's text, with a question's details on the lines below it.
     QStringList texts() const
     {
         QStringList result;
         for (const Message &m : messages)
-            result.append(m.text);
+            result.append(m.details.isEmpty() ? m.text : m.text + u'\n' + m.details);
         return result;
     }
 
