@@ -69,9 +69,11 @@ void tst_I18n::startRefusedWithoutInstallation_data()
     QTest::newRow("empty") << QByteArray("") << "Fatal Error: please setup VIMBRADIR environment variable.\n";
     QTest::newRow("no-lib-locale") << QByteArray("INSTALLATION")
                                    << "Fatal Error: directory doesn't exist 'INSTALLATION/lib/locale'\n";
+#ifndef Q_OS_WIN // whose environment is UTF-16, so every name decodes
     QTest::newRow("undecodable") << QByteArray("INSTALLATION\xff")
                                  << "Fatal Error: VIMBRADIR is not valid in the system's character "
                                     "encoding 'INSTALLATION\uFFFD'\n";
+#endif
 }
 
 void tst_I18n::startRefusedWithoutInstallation()
@@ -114,6 +116,9 @@ void tst_I18n::startRefusedForNamesThatNameNoFile_data()
 
 void tst_I18n::startRefusedForNamesThatNameNoFile()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows' command line is UTF-16, so every name decodes, and Windows keeps a process's directory");
+#endif
     QFETCH(QByteArray, argument);
     QFETCH(bool, workingDirectoryGone);
     QFETCH(QString, text);

@@ -28,5 +28,11 @@ int startProgram(int argc, char *argv[], QObject *watcher)
     setPrompter(&widgetPrompter);
     if (watcher)
         application.installEventFilter(watcher);
-    return runProgram(application, programInput(argc, argv));
+    ProgramInput input = programInput(argc, argv);
+#ifdef Q_OS_WIN
+    // Windows' command line is UTF-16; argv holds it narrowed to the code
+    // page, which loses what the page lacks. Qt reads it whole.
+    input.arguments = QCoreApplication::arguments().mid(1);
+#endif
+    return runProgram(application, input);
 }

@@ -19,14 +19,23 @@ void showFatalWarning(const QString &text)
 
 // Loads the file for the locale, or its language's (fr_FR falls back to
 // fr); a locale without one keeps the English source texts.
-void installTranslator(QCoreApplication &application, const QString &baseName,
+bool installTranslator(QCoreApplication &application, const QString &baseName,
                        const QString &directory)
 {
     auto *translator = new QTranslator(&application);
     if (translator->load(baseName, directory))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+        return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
+}
+
+bool nameDecodes([[maybe_unused]] const QString &name, [[maybe_unused]] const QByteArray &bytes)
+{
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return QFile::encodeName(name) == bytes;
+#endif
 }
 
 } // namespace
@@ -40,14 +49,15 @@ QString translationDirectory(const QString &installation)
 bool installTranslators(QCoreApplication &application, const QStringList &prefixes,
                         const QString &localeName)
 {
-    const QByteArray variable = qgetenv("VIMBRADIR");
-    const QString installation = QFile::decodeName(variable);
+    // Windows keeps the environment in UTF-16, which its code page would
+    // narrow: read as text there, every name decodes.
+    const QString installation = qEnvironmentVariable("VIMBRADIR");
     if (installation.isEmpty()) {
         showFatalWarning(QStringLiteral("Fatal Error: please setup VIMBRADIR environment variable.\n"));
         return false;
     }
     // Decoded with replacement characters, it would name another directory.
-    if (QFile::encodeName(installation) != variable) {
+    if (!nameDecodes(installation, qgetenv("VIMBRADIR"))) {
         showFatalWarning(QStringLiteral("Fatal Error: VIMBRADIR is not valid in the system's "
                                         "character encoding '%1'\n")
                                  .arg(installation));
@@ -61,8 +71,10 @@ bool installTranslators(QCoreApplication &application, const QStringList &prefix
     }
     for (const QString &prefix : prefixes)
         installTranslator(application, prefix + localeName, directory.filePath());
-    // Qt's own texts: the file chooser's and the message boxes' buttons.
-    installTranslator(application, QStringLiteral("qtbase_") + localeName,
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Qt's own texts: the file chooser's and the message boxes' buttons. An
+    // installation that brings its Qt (a Windows one) brings them too.
+    const QString qtBaseName = QStringLiteral("qtbase_") + localeName;
+    if (!installTranslator(application, qtBaseName, directory.filePath()))
+        installTranslator(application, qtBaseName, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return true;
 }

@@ -14,13 +14,16 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -n "${DISPLAY:-}" ] || fail "no X display: run the suite through tools/test.sh, which starts Xvfb"
 if [ -f "$VIMBRACL_PREFIX/bin/vimbracl.exe" ]; then
     program=(wine "$VIMBRACL_PREFIX/bin/vimbracl.exe")
-    installation=$(winepath -w "$VIMBRACL_PREFIX")
+    native_path() { winepath -w "$1"; }
+    separator='\'
     drive_c=$(winepath -u 'C:\')
 else
     [ -x "$VIMBRACL_PREFIX/bin/vimbracl" ] || fail "no installed program in $VIMBRACL_PREFIX"
     program=("$VIMBRACL_PREFIX/bin/vimbracl")
-    installation=$VIMBRACL_PREFIX
+    native_path() { echo "$1"; }
+    separator=/
 fi
+installation=$(native_path "$VIMBRACL_PREFIX")
 
 project=$(mktemp -d)
 pid=
@@ -85,6 +88,15 @@ wait_window() {
 
 count_windows() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
+}
+
+# wait_closed PATTERN: waits up to 5 s for no window of that name to be left.
+wait_closed() {
+    for _ in $(seq 50); do
+        [ "$(count_windows "$1")" = 0 ] && return 0
+        sleep 0.1
+    done
+    fail "the $1 window is still open"
 }
 
 # wait_exit: waits up to 10 s for the program to end and keeps its status.
@@ -218,7 +230,7 @@ case_ok_without_dump_name() {
     wait_window Warning
     [ "$(count_windows Warning)" = 1 ] || fail "expected one Warning box"
     key Return
-    [ "$(count_windows Warning)" = 0 ] || fail "the Warning box is still open"
+    wait_closed Warning
     kill -0 "$pid" 2>/dev/null || fail "the dialog closed after the warning"
     expect_file proj.opt "-proc -nocall -block=decision -nocond -dumpcalling="
     window=$dialog
@@ -322,6 +334,15 @@ case_outside_change_kept() {
 note"
 }
 
+# --help needs neither a display nor an installation, and creates nothing.
+case_help_without_display() {
+    local printed
+    printed=$(env -u DISPLAY -u VIMBRADIR "${program[@]}" -c++ --help 2>&1) || fail "--help failed: $printed"
+    grep -q '^Usage: vimbracl ' <<<"$printed" || fail "--help printed '$printed'"
+    grep -q 'VIMBRADIR' <<<"$printed" || fail "--help does not name VIMBRADIR"
+    expect_no_files
+}
+
 # A first line with CRLF, as Windows editors write it: the save replaces
 # the line and keeps both terminators as they were.
 case_crlf_kept() {
@@ -336,11 +357,12 @@ case_crlf_kept() {
     expect_file proj.opt "-noproc -nocall -noblock -nocond -count -trace "$'\r\n'"note"$'\r\n'
 }
 
-# windows_name DIRECTORY NAME FILE: started in DIRECTORY on NAME, the
-# program creates FILE and its activation file with their defaults.
-windows_name() {
+# creates_defaults DIRECTORY NAME FILE [ENV=VALUE...]: started in DIRECTORY
+# on NAME, the program creates FILE and its activation file with their
+# defaults.
+creates_defaults() {
     cd "$1"
-    start -- "$2"
+    start "${@:4}" -- "$2"
     wait_window "$caption"
     click $CANCEL
     wait_exit
@@ -350,25 +372,69 @@ windows_name() {
     rm -f "$3" "$3_act"
 }
 
+# Names and an installation outside the system's code page reach their
+# files as they are, and so does an installation named with a separator at
+# its end.
+case_unicode_name() {
+    creates_defaults "$project" 'проект-日本.opt' "$project/проект-日本.opt"
+}
+
+case_unicode_installation() {
+    ln -s "$VIMBRACL_PREFIX" "$project/установка"
+    creates_defaults "$project" proj.opt "$project/proj.opt" VIMBRADIR="$(native_path "$project/установка")"
+}
+
+case_installation_ends_in_separator() {
+    creates_defaults "$project" proj.opt "$project/proj.opt" VIMBRADIR="$installation$separator"
+}
+
 # Names with a drive (on C:, outside the project, hence named after the
 # run), a name with a leading backslash, and a relative name at a drive's
 # root.
 case_drive_letter() {
     mkdir -p "$drive_c/vimbracl-e2e-$$"
-    windows_name "$project" "C:\\vimbracl-e2e-$$\\x.opt" "$drive_c/vimbracl-e2e-$$/x.opt"
+    creates_defaults "$project" "C:\\vimbracl-e2e-$$\\x.opt" "$drive_c/vimbracl-e2e-$$/x.opt"
     rmdir "$drive_c/vimbracl-e2e-$$"
 }
 
 case_drive_without_directory() {
-    windows_name "$project" "C:vimbracl-e2e-$$.opt" "$drive_c/vimbracl-e2e-$$.opt"
+    creates_defaults "$project" "C:vimbracl-e2e-$$.opt" "$drive_c/vimbracl-e2e-$$.opt"
 }
 
 case_leading_backslash() {
-    windows_name "$project" '\x.opt' "$project/x.opt"
+    creates_defaults "$project" '\x.opt' "$project/x.opt"
 }
 
 case_drive_root() {
-    windows_name "$drive_c" "vimbracl-e2e-$$.opt" "$drive_c/vimbracl-e2e-$$.opt"
+    creates_defaults "$drive_c" "vimbracl-e2e-$$.opt" "$drive_c/vimbracl-e2e-$$.opt"
+}
+
+# The NSIS installer (CLOSEWINDOW's place names it) installs silently, and
+# the program it installed opens, saves and quits in English and French.
+case_installer() {
+    wine "$CLOSEWINDOW" /S "/D=$(native_path "$project/installed")"
+    [ -f "$project/installed/bin/vimbracl.exe" ] || fail "the installer installed no program"
+    program=(wine "$project/installed/bin/vimbracl.exe")
+    installation=$(native_path "$project/installed")
+    case_first_start
+    rm proj.opt proj.opt_act
+    case_french
+}
+
+# A GUI-subsystem program (no console window) with its icon, whose every
+# DLL, plugins' included, is installed beside it or is one of Windows' own.
+case_windows_executable() {
+    local bin=$VIMBRACL_PREFIX/bin system32 headers dll
+    system32=$(winepath -u 'C:\windows\system32')
+    headers=$(x86_64-w64-mingw32-objdump -p "$bin/vimbracl.exe")
+    grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "vimbracl.exe is no GUI-subsystem program"
+    grep -q 'Entry: ID: 0x000003,' <<<"$headers" || fail "vimbracl.exe carries no icon"
+    # API sets (api-ms-win-*) are names the Windows loader resolves itself.
+    for dll in $(find "$bin" -iname '*.exe' -o -iname '*.dll' | xargs -n1 x86_64-w64-mingw32-objdump -p \
+                     | sed -n 's/^\s*DLL Name: //p' | grep -vi '^api-ms-win-' | sort -fu); do
+        [ -n "$(find "$bin" "$system32" -maxdepth 1 -iname "$dll" | head -1)" ] \
+            || fail "$dll, which the installation loads, is not installed"
+    done
 }
 
 "case_$1"

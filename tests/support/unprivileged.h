@@ -8,13 +8,13 @@ struct ChildResult
     QByteArray output;
 };
 
+// The uid and gid of an ordinary user with no rights of its own.
+inline constexpr unsigned unprivilegedId = 65534;
+
 #ifdef Q_OS_UNIX
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-// The uid and gid of an ordinary user with no rights of its own.
-inline constexpr uid_t unprivilegedId = 65534;
 
 // Runs `work` in a forked child that has dropped root's rights, so that
 // permission bits bite even when the suite runs as root. `work` returns what

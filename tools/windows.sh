@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Qt for Windows once (cached outside the
+# clone), builds the program for Windows into build-windows/prefix and packs
+# build-windows/vimbracl-VERSION-win64.exe (NSIS; silent with /S /D=DIR)
+# and a .zip of the same folder. With --screenshots it also renders the
+# dialog under Wine in English and French into build-windows/, and with
+# --docs refreshes docs/dialog-windows.png too.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+source "$ROOT/tools/windows/build.sh"
+
+install_packages
+build_for_windows
+pack_for_windows
+
+if [ $# -gt 0 ]; then
+    if [ -z "${DISPLAY:-}" ]; then
+        exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp -noreset" \
+            bash "$0" "$@"
+    fi
+    shoot_windows "$WINDOWS_BUILD/dialog-en.png" C.UTF-8
+    shoot_windows "$WINDOWS_BUILD/dialog-fr.png" fr_FR.UTF-8
+    if [ "$1" = --docs ]; then
+        cp "$WINDOWS_BUILD/dialog-en.png" "$ROOT/docs/dialog-windows.png"
+        echo "$ROOT/docs/dialog-windows.png"
+    fi
+fi

@@ -1,0 +1,52 @@
+# Building, running and packing the Windows program. Sourced after
+# tools/common.sh by tools/windows.sh and tools/test.sh.
+source "$ROOT/tools/windows/qt.sh"
+
+WINDOWS_BUILD=${VIMBRACL_WINDOWS_BUILD_DIR:-$ROOT/build-windows}
+WINDOWS_PREFIX=$WINDOWS_BUILD/prefix
+
+# Wine's own prefix for this build, made once; no Mono or Gecko prompts.
+use_wine() {
+    export WINEPREFIX=${VIMBRACL_WINEPREFIX:-$WINDOWS_BUILD/wine} WINEARCH=win64 WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "Making the Wine prefix $WINEPREFIX"
+        wineboot --init >/dev/null 2>&1
+        wineserver --wait
+    fi
+}
+
+# Builds the program and its suites for Windows on the portable file
+# backend, and installs it into build-windows/prefix.
+build_for_windows() {
+    local qt
+    qt=$(qt_for_windows)
+    cmake -S "$ROOT" -B "$WINDOWS_BUILD" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_DIR/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DVIMBRACL_FILE_BACKEND=qt >/dev/null
+    cmake --build "$WINDOWS_BUILD" --parallel "$(nproc)"
+    cmake --install "$WINDOWS_BUILD" --prefix "$WINDOWS_PREFIX" >/dev/null
+}
+
+# The NSIS installer and the .zip of the same installation.
+pack_for_windows() {
+    (cd "$WINDOWS_BUILD" && cpack -G "NSIS;ZIP" >/dev/null)
+    ls "$WINDOWS_BUILD"/vimbracl-*-win64.{exe,zip}
+}
+
+# Renders the installed program's dialog under Wine into PNG, in the
+# language LANG names.
+shoot_windows() {
+    local png=$1 language=$2 project installation
+    use_wine
+    installation=$(winepath -w "$WINDOWS_PREFIX")
+    project=$(mktemp -d)
+    printf '%s' '-proc=ret -call -block -cond -count -dumpcalling=main -trace -DDEMO=1' >"$project/demo.opt"
+    printf '1' >"$project/demo.opt_act"
+    (cd "$project" && LANG=$language LC_ALL= VIMBRADIR=$installation \
+        wine "$WINDOWS_PREFIX/bin/vimbracl.exe" -c++ demo.opt) &
+    capture_dialog $! "$png"
+    rm -rf "$project"
+    echo "$png"
+}
