@@ -9,14 +9,14 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source "$ROOT/tools/windows/build.sh"
 
 install_packages
+if [ $# -gt 0 ] && [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp -noreset" \
+        bash "$0" "$@"
+fi
 build_for_windows
 pack_for_windows
 
 if [ $# -gt 0 ]; then
-    if [ -z "${DISPLAY:-}" ]; then
-        exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp -noreset" \
-            bash "$0" "$@"
-    fi
     shoot_windows "$WINDOWS_BUILD/dialog-en.png" C.UTF-8
     shoot_windows "$WINDOWS_BUILD/dialog-fr.png" fr_FR.UTF-8
     if [ "$1" = --docs ]; then
