@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # End-to-end cases: the installed vimbracl in a real X server, driven from
-# outside with xdotool. Usage: e2e.sh CASE PREFIX CLOSEWINDOW, where CASE is
-# one of the case functions below, PREFIX an installation and CLOSEWINDOW
-# the helper that closes a window as its close box does. A Windows
-# installation (bin/vimbracl.exe) runs under Wine, in WINEPREFIX.
+# outside with xdotool. Usage: e2e.sh CASE PREFIX HELPER, where CASE is one
+# of the case functions below, PREFIX an installation and HELPER what a case
+# needs from the build: the program that closes a window as its close box
+# does, or the installer. A Windows installation (bin/vimbracl.exe) runs
+# under Wine, in WINEPREFIX.
 set -euo pipefail
 
 VIMBRACL_PREFIX=$2
-CLOSEWINDOW=$3
+HELPER=$3
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -213,7 +214,7 @@ case_close_box_saves_nothing() {
     start -- proj.opt
     wait_window "$caption"
     click $TOGGLE
-    "$CLOSEWINDOW" "$window"
+    "$HELPER" "$window"
     wait_exit
     expect_status 0
     expect_file proj.opt "-count"
@@ -409,10 +410,10 @@ case_drive_root() {
     creates_defaults "$drive_c" "vimbracl-e2e-$$.opt" "$drive_c/vimbracl-e2e-$$.opt"
 }
 
-# The NSIS installer (CLOSEWINDOW's place names it) installs silently, and
-# the program it installed opens, saves and quits in English and French.
+# The NSIS installer installs silently, and the program it installed opens,
+# saves and quits in English and in French.
 case_installer() {
-    wine "$CLOSEWINDOW" /S "/D=$(native_path "$project/installed")"
+    wine "$HELPER" /S "/D=$(native_path "$project/installed")"
     [ -f "$project/installed/bin/vimbracl.exe" ] || fail "the installer installed no program"
     program=(wine "$project/installed/bin/vimbracl.exe")
     installation=$(native_path "$project/installed")
