@@ -31,8 +31,10 @@ int startProgram(int argc, char *argv[], QObject *watcher)
     ProgramInput input = programInput(argc, argv);
 #ifdef Q_OS_WIN
     // Windows' command line is UTF-16; argv holds it narrowed to the code
-    // page, which loses what the page lacks. Qt reads it whole.
+    // page, which loses what the page lacks. Qt reads it whole, and every
+    // name decodes.
     input.arguments = QCoreApplication::arguments().mid(1);
+    input.undecodable.clear();
 #endif
     return runProgram(application, input);
 }
