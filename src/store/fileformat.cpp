@@ -23,7 +23,10 @@ std::optional<QByteArray> firstLine(const QByteArray &content)
 
 QByteArray withFirstLineReplaced(const QByteArray &content, const QByteArray &line)
 {
-    const QByteArray start = content.startsWith(utf8ByteOrderMark) ? utf8ByteOrderMark : "";
+    // A line that itself begins with the mark would read back as the file's
+    // own mark and lose it; the file's mark before it keeps it in the line.
+    const bool marked = content.startsWith(utf8ByteOrderMark) || line.startsWith(utf8ByteOrderMark);
+    const QByteArray start = marked ? utf8ByteOrderMark : "";
     const qsizetype newline = content.indexOf('\n');
     if (newline < 0 || newline == content.size() - 1)
         return start + line;
