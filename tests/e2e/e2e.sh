@@ -15,9 +15,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -n "${DISPLAY:-}" ] || fail "no X display: run the suite through tools/test.sh, which starts Xvfb"
 if [ -f "$VIMBRACL_PREFIX/bin/vimbracl.exe" ]; then
     program=(wine "$VIMBRACL_PREFIX/bin/vimbracl.exe")
-    native_path() { winepath -w "$1"; }
+    native_path() { winepath -w "$1" || fail "winepath could not name $1"; }
     separator='\'
-    drive_c=$(winepath -u 'C:\')
+    drive_c=$(winepath -u 'C:\') || fail "winepath could not name C:"
 else
     [ -x "$VIMBRACL_PREFIX/bin/vimbracl" ] || fail "no installed program in $VIMBRACL_PREFIX"
     program=("$VIMBRACL_PREFIX/bin/vimbracl")
@@ -425,8 +425,7 @@ case_installer() {
 # A GUI-subsystem program (no console window) with its icon, whose every
 # DLL, plugins' included, is installed beside it or is one of Windows' own.
 case_windows_executable() {
-    local bin=$VIMBRACL_PREFIX/bin system32 headers dll
-    system32=$(winepath -u 'C:\windows\system32')
+    local bin=$VIMBRACL_PREFIX/bin system32=$drive_c/windows/system32 headers dll
     headers=$(x86_64-w64-mingw32-objdump -p "$bin/vimbracl.exe")
     grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "vimbracl.exe is no GUI-subsystem program"
     grep -q 'Entry: ID: 0x000003,' <<<"$headers" || fail "vimbracl.exe carries no icon"
