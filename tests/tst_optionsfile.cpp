@@ -172,6 +172,7 @@ void tst_OptionsFile::activationValues_data()
     QTest::newRow("hand-edited-newline") << QByteArray("1\n") << 1;
     QTest::newRow("no-integer-keeps-previous") << QByteArray("on") << 0;
     QTest::newRow("empty-keeps-previous") << QByteArray() << 0;
+    QTest::newRow("longer-than-scanned") << QByteArray("1" + QByteArray(5000, ' ')) << 1;
 }
 
 void tst_OptionsFile::activationValues()
@@ -181,7 +182,9 @@ void tst_OptionsFile::activationValues()
     QVERIFY(writeBytes(optionsPath(), defaultLine));
     QVERIFY(writeBytes(activationPath(), content));
 
+    RecordingPrompter boxes;
     OptionsFile store(optionsPath());
+    QCOMPARE(boxes.texts(), QStringList());
     QCOMPARE(store.active(), active);
     QCOMPARE(readBytes(activationPath()), content);
 

@@ -1,6 +1,7 @@
 // A save meets the world as it is: read errors, other programs, other users'
 // links, kills and a second dialog. Whatever happens, the user's bytes are
 // kept whole, and nothing is passed off as saved that was not.
+#include "filekeeping/savelock.h"
 #include "filekeeping/savepoints.h"
 #include "messages/messages.h"
 
@@ -11,10 +12,12 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <thread>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -84,13 +87,19 @@ private Q_SLOTS:
     void everySyncComesInOrder();
     void createdFilesStayPrivateAtEveryPoint_data();
     void createdFilesStayPrivateAtEveryPoint();
+    void temporaryTakesTheModeLast();
     void outsideChangeIsAskedAbout_data();
     void outsideChangeIsAskedAbout();
-    void plantedLinksAreNotFollowed();
+    void linksInStickyDirectories_data();
+    void linksInStickyDirectories();
     void killedSavesLeaveTheFileWhole_data();
     void killedSavesLeaveTheFileWhole();
     void secondInstanceWaitsForTheFirst();
     void lockNamingNoHolderIsTakenOver();
+    void heldLockIsWaitedForBoundedly();
+    void secondInstanceSavesWhileTheFirstAsks();
+    void lookAlikeNamesAreLeftAlone_data();
+    void lookAlikeNamesAreLeftAlone();
     void activationNeverOverwritesOptions_data();
     void activationNeverOverwritesOptions();
 
@@ -132,6 +141,7 @@ void tst_SaveSafety::failingStepWritesNothingFalse_data()
     QTest::newRow("directory-sync-fails") << int(SavePoint::Syncing) << "directory" << false;
     QTest::newRow("backup-sync-fails") << int(SavePoint::Syncing) << "temporary" << true;
     QTest::newRow("in-place-sync-fails") << int(SavePoint::Syncing) << "options" << true;
+    QTest::newRow("activation-longer-than-scanned-put-back") << int(SavePoint::WrittenInPlace) << "activation" << true;
 }
 
 void tst_SaveSafety::failingStepWritesNothingFalse()
@@ -142,17 +152,20 @@ void tst_SaveSafety::failingStepWritesNothingFalse()
     const bool reading = SavePoint(point) == SavePoint::Reading || SavePoint(point) == SavePoint::ReadingOn;
     if (!reading)
         SKIP_UNLESS_POSIX_BACKEND("the portable backend leaves the syncs to Qt");
-    QVERIFY(!inPlace || hardLink(path(), path("other-name")));
+    const QByteArray activation = "0" + QByteArray(5000, ' ');
+    QVERIFY(writeBytes(path() + "_act", activation));
+    QVERIFY(!inPlace || (hardLink(path(), path("other-name")) && hardLink(path() + "_act", path("other-name_act"))));
     OptionsFile store(path());
     const HookAt fails(point, [&](SavePoint, const QString &file) { return !failing.isEmpty() && roleOf(file) != failing; });
 
     const QStringList boxes = saveLine(store, "-count");
+    const QString failed = failing == "activation" ? path() + "_act" : path();
     if (reading)
         QCOMPARE(boxes, QStringList{cannotReadFileMessage(path())});
     else
-        QVERIFY(boxes.contains(cannotWriteFileMessage(path())));
+        QVERIFY(boxes.contains(cannotWriteFileMessage(failed)));
     if (failing != "directory")
-        QCOMPARE(readBytes(path()), original);
+        QCOMPARE(readBytes(failed), failed == path() ? original : activation);
     QVERIFY(!store.save());
 }
 
@@ -259,6 +272,35 @@ void tst_SaveSafety::createdFilesStayPrivateAtEveryPoint()
 #endif
 }
 
+// Killed while the temporary takes over the ACL, a save leaves it as private
+// as it was made: the mode comes after the ACL, never before it.
+void tst_SaveSafety::temporaryTakesTheModeLast()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows has no POSIX ACLs");
+#else
+    SKIP_UNLESS_POSIX_BACKEND("only the POSIX backend keeps ACLs");
+    if (::geteuid() != 0 || QStandardPaths::findExecutable("strace").isEmpty())
+        QSKIP("needs root and strace");
+    if (::chmod(QFile::encodeName(path()), 0644) != 0 || QProcess::execute("setfacl", {"-m", "u:65534:---", path()}) != 0)
+        QSKIP("the file system refuses ACLs");
+    QProcess traced;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("VIMBRACL_TRACED_SAVE", path());
+    traced.setProcessEnvironment(environment);
+    traced.start("strace", {"-f", "-o", "/dev/null", "-e", "inject=fsetxattr:signal=KILL",
+                            QCoreApplication::applicationFilePath()});
+    QVERIFY(traced.waitForFinished());
+
+    const QStringList leftovers = entriesOf(m_dir->path()).filter(".vimbracl-save-");
+    QCOMPARE(leftovers.size(), 1);
+    const QString temporary = path(leftovers.constFirst());
+    QCOMPARE(runUnprivileged([&temporary] { return QByteArray::number(QFile(temporary).open(QIODevice::ReadOnly)); }).output,
+             QByteArray("0"));
+    QCOMPARE(readBytes(path()), original);
+#endif
+}
+
 void tst_SaveSafety::outsideChangeIsAskedAbout_data()
 {
     QTest::addColumn<QString>("change");
@@ -273,6 +315,9 @@ void tst_SaveSafety::outsideChangeIsAskedAbout_data()
     QTest::newRow("vanished-is-created-again") << "remove" << false << false << QByteArray("-count");
     QTest::newRow("edited-same-size-and-time") << "same-size" << false << true
                                                << QByteArray("-cond -count\nline2 keep\nline3 keep\n");
+    // Only the first line was read: the time must tell.
+    QTest::newRow("later-line-edited-same-size") << "later-line" << false << true
+                                                 << QByteArray("-proc -count\nline2 KEEP\nline3 keep\n");
 }
 
 void tst_SaveSafety::outsideChangeIsAskedAbout()
@@ -286,6 +331,12 @@ void tst_SaveSafety::outsideChangeIsAskedAbout()
         QVERIFY(writeBytes(path(), "-compact -Dother\nnew note\n"));
     if (change == "remove")
         QVERIFY(QFile::remove(path()));
+    if (change == "later-line") {
+        QVERIFY(writeBytes(path(), "-proc -count\nline2 KEEP\nline3 keep\n"));
+        QFile edited(path());
+        QVERIFY(edited.open(QIODevice::ReadWrite)
+                && edited.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime));
+    }
     if (change == "same-size") {
 #ifdef Q_OS_WIN
         const QDateTime modified = QFileInfo(path()).lastModified();
@@ -311,26 +362,45 @@ void tst_SaveSafety::outsideChangeIsAskedAbout()
     QCOMPARE(saveLine(store, "-count"), asked && !answer ? boxes : QStringList());
 }
 
-// Root's dialog is open in a sticky, world-writable directory where an
-// ordinary user puts links to places only root may reach.
-void tst_SaveSafety::plantedLinksAreNotFollowed()
+// Root's dialog is open in a sticky, world-writable directory: links there
+// are followed when root or the directory's owner made them, and never when
+// another user planted them to reach places only root may.
+void tst_SaveSafety::linksInStickyDirectories_data()
+{
+    QTest::addColumn<uint>("linkOwner");
+    QTest::addColumn<uint>("directoryOwner");
+    QTest::addColumn<bool>("followed");
+    QTest::newRow("planted-by-another-user") << unprivilegedId << 0u << false;
+    QTest::newRow("own-link") << 0u << unprivilegedId - 1 << true;
+    QTest::newRow("directory-owners-link") << unprivilegedId - 1 << unprivilegedId - 1 << true;
+}
+
+void tst_SaveSafety::linksInStickyDirectories()
 {
 #ifdef Q_OS_WIN
     QSKIP("Windows has no sticky directories or other users to plant links");
 #else
+    QFETCH(uint, linkOwner);
+    QFETCH(uint, directoryOwner);
+    QFETCH(bool, followed);
     SKIP_UNLESS_POSIX_BACKEND("only the POSIX backend resolves links itself");
     if (::geteuid() != 0)
-        QSKIP("planting links for root needs root");
+        QSKIP("giving links to other users needs root");
     QVERIFY(QDir(m_dir->path()).mkdir("shared") && QDir(m_dir->path()).mkdir("secret"));
     QVERIFY(::chmod(QFile::encodeName(path("shared")), 01777) == 0 && ::chmod(QFile::encodeName(path("secret")), 0700) == 0);
+    QVERIFY(::chown(QFile::encodeName(path("shared")), directoryOwner, directoryOwner) == 0);
     QVERIFY(writeBytes(path("secret/file"), "root only"));
-    QCOMPARE(runUnprivileged([this] {
-                 return QByteArray::number(QFile::link(path("secret/file"), path("shared/opts"))
-                                           && QFile::link(path("secret/new"), path("shared/opts_act")));
-             }).output, QByteArray("1"));
+    for (const auto &[target, link] : {std::pair{"secret/file", "shared/opts"}, {"secret/new", "shared/opts_act"}})
+        QVERIFY(QFile::link(path(target), path(link)) && ::lchown(QFile::encodeName(path(link)), linkOwner, linkOwner) == 0);
 
     const QStringList boxes = startUp(path("shared/opts")) + save(path("shared/opts"), "-count");
 
+    if (followed) {
+        QCOMPARE(boxes, QStringList());
+        QCOMPARE(readBytes(path("secret/file")), QByteArray("-count"));
+        QCOMPARE(readBytes(path("secret/new")), QByteArray("1"));
+        return;
+    }
     QCOMPARE(boxes.mid(boxes.size() - 2), QStringList({cannotCreateFileMessage(path("shared/opts")),
                                                        cannotCreateFileMessage(path("shared/opts_act"))}));
     QCOMPARE(readBytes(path("secret/file")), QByteArray("root only"));
@@ -433,6 +503,77 @@ void tst_SaveSafety::lockNamingNoHolderIsTakenOver()
     QCOMPARE(readBytes(path()), QByteArray("-count\nline2 keep\nline3 keep\n"));
 }
 
+// Another holder keeps the lock past the wait: the save gives up, and never
+// waits for it, however long it holds on.
+void tst_SaveSafety::heldLockIsWaitedForBoundedly()
+{
+    SaveLock::setWaitMilliseconds(300);
+    QLockFile held(path(".proj.opt.vimbracl-lock"));
+    QVERIFY(held.tryLock(0));
+    std::thread holder([&held] {
+        std::this_thread::sleep_for(std::chrono::seconds(3));
+        held.unlock();
+    });
+    OptionsFile store(path());
+    const QStringList boxes = saveLine(store, "-count");
+    holder.join();
+    SaveLock::setWaitMilliseconds(10000);
+
+    QCOMPARE(boxes, QStringList{cannotCreateFileMessage(path())});
+    QCOMPARE(readBytes(path()), original);
+}
+
+// While one instance asks about an outside change, another one saves
+// without waiting: no lock is held across a question.
+void tst_SaveSafety::secondInstanceSavesWhileTheFirstAsks()
+{
+    SaveLock::setWaitMilliseconds(300);
+    OptionsFile first(path());
+    QVERIFY(writeBytes(path(), "-compact\n"));
+    RecordingPrompter firstBoxes;
+    QStringList secondBoxes;
+    firstBoxes.whileAsking = [&] { secondBoxes += save(path(), "-proc"); };
+    first.setOptions("-count");
+    first.save();
+    SaveLock::setWaitMilliseconds(10000);
+
+    QCOMPARE(secondBoxes, QStringList());
+    QCOMPARE(readBytes(path()), QByteArray("-proc"));
+}
+
+// Files of the user's that merely look like the program's own (a backup, a
+// temporary, a lock), however old, are never removed, reported or replaced.
+void tst_SaveSafety::lookAlikeNamesAreLeftAlone_data()
+{
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("replaced-by-rename") << false;
+    QTest::newRow("written-in-place") << true;
+}
+
+void tst_SaveSafety::lookAlikeNamesAreLeftAlone()
+{
+    QFETCH(bool, inPlace);
+    if (inPlace)
+        SKIP_UNLESS_POSIX_BACKEND(inodesOnly);
+    const QStringList lookAlikes = {"proj.opt.vimbracl-backup-2.keep", "proj.opt.vimbracl-backup-0",
+                                    "proj.opt.vimbracl-backup-", "xproj.opt.vimbracl-backup",
+                                    "proj.opt_act.vimbracl-backup.old", ".vimbracl-save-notes.txt",
+                                    ".vimbracl-save-1.tmp.keep", ".vimbracl-save-.tmp",
+                                    ".proj.opt.vimbracl-lock.old", ".proj.opt_act.vimbracl-lock~"};
+    for (const QString &name : lookAlikes) {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) == name.size()
+                && file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    QVERIFY(!inPlace || (hardLink(path(), path("other-name")) && hardLink(path() + "_act", path("other-name_act"))));
+
+    QCOMPARE(startUp(path()) + save(path(), "-count") + save(path(), "-proc"), QStringList());
+
+    for (const QString &name : lookAlikes)
+        QCOMPARE(readBytes(path(name)), name.toUtf8());
+    QCOMPARE(entriesOf(m_dir->path()).size(), lookAlikes.size() + (inPlace ? 4 : 2));
+}
+
 void tst_SaveSafety::activationNeverOverwritesOptions_data()
 {
     QTest::addColumn<bool>("symbolic");
@@ -457,5 +598,13 @@ void tst_SaveSafety::activationNeverOverwritesOptions()
     QCOMPARE(readBytes(path()), QByteArray("-count\nline2 keep\nline3 keep\n"));
 }
 
-QTEST_GUILESS_MAIN(tst_SaveSafety)
+// Started again under strace by a test, it makes one save and ends.
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    if (const QString traced = qEnvironmentVariable("VIMBRACL_TRACED_SAVE"); !traced.isEmpty())
+        return save(traced, "-count").isEmpty() ? 0 : 1;
+    tst_SaveSafety test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_savesafety.moc"

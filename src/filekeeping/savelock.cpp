@@ -6,6 +6,8 @@
 
 namespace {
 
+int waitMilliseconds = 10000;
+
 QString lockFileName(const QString &target)
 {
     const QFileInfo file(target);
@@ -24,6 +26,11 @@ bool namesNoHolder(const QLockFile &lock, const QString &name)
 }
 
 } // namespace
+
+void SaveLock::setWaitMilliseconds(int milliseconds)
+{
+    waitMilliseconds = milliseconds;
+}
 
 SaveLock::SaveLock(const QString &target) : m_file(lockFileName(target))
 {

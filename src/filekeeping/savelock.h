@@ -12,8 +12,9 @@
 class SaveLock
 {
 public:
-    // How long a save waits for another one before it gives up.
-    static constexpr int waitMilliseconds = 10000;
+    // How long a save waits for another one before it gives up: ten
+    // seconds, unless a test shortens the wait.
+    static void setWaitMilliseconds(int milliseconds);
 
     explicit SaveLock(const QString &target);
     SaveLock(const SaveLock &) = delete;

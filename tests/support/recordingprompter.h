@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 // Installed for its lifetime: records every box instead of showing it and
 // answers the file choosers from a queue of preset paths.
 class RecordingPrompter final : public Prompter
@@ -35,6 +37,8 @@ public:
     bool confirm(const QString &caption, const QString &text, const QString &details) override
     {
         messages.append({Severity::Warning, caption, text, details});
+        if (whileAsking)
+            whileAsking();
         return confirmations.isEmpty() ? false : confirmations.takeFirst();
     }
     QString chooseExistingDirectory(QWidget *, const QString &caption,
@@ -60,6 +64,7 @@ public:
     QList<Chooser> choosers;
     QStringList answers; // taken front first; an empty queue answers as Cancel does
     QList<bool> confirmations; // Yes or No, front first; an empty queue answers No
+    std::function<void()> whileAsking; // what happens while a question is open
 
 private:
     QString answer(const QString &caption, const QString &start)
