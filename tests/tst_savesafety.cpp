@@ -166,6 +166,9 @@ void tst_SaveSafety::failingStepWritesNothingFalse()
         QVERIFY(boxes.contains(cannotWriteFileMessage(failed)));
     if (failing != "directory")
         QCOMPARE(readBytes(failed), failed == path() ? original : activation);
+    // A copy left beside the file holds its previous bytes whole.
+    for (const QString &backup : entriesOf(m_dir->path()).filter(".vimbracl-backup"))
+        QCOMPARE(readBytes(path(backup)), backup.startsWith("proj.opt_act") ? activation : original);
     QVERIFY(!store.save());
 }
 
@@ -562,7 +565,7 @@ void tst_SaveSafety::lookAlikeNamesAreLeftAlone()
                                     ".proj.opt.vimbracl-lock.old", ".proj.opt_act.vimbracl-lock~"};
     for (const QString &name : lookAlikes) {
         QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) == name.size()
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) == name.size() && file.flush()
                 && file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
     }
     QVERIFY(!inPlace || (hardLink(path(), path("other-name")) && hardLink(path() + "_act", path("other-name_act"))));
