@@ -98,6 +98,7 @@ private Q_SLOTS:
     void lockNamingNoHolderIsTakenOver();
     void heldLockIsWaitedForBoundedly();
     void secondInstanceSavesWhileTheFirstAsks();
+    void runningSavesTemporaryIsNoLeftover();
     void lookAlikeNamesAreLeftAlone_data();
     void lookAlikeNamesAreLeftAlone();
     void activationNeverOverwritesOptions_data();
@@ -542,6 +543,22 @@ void tst_SaveSafety::secondInstanceSavesWhileTheFirstAsks()
 
     QCOMPARE(secondBoxes, QStringList());
     QCOMPARE(readBytes(path()), QByteArray("-proc"));
+}
+
+// A save of another project in the same directory meanwhile leaves this
+// save's temporary alone: only a minute-old one is a leftover.
+void tst_SaveSafety::runningSavesTemporaryIsNoLeftover()
+{
+    OptionsFile store(path());
+    QStringList otherBoxes;
+    bool started = false;
+    const HookAt meanwhile(SavePoint::TemporaryWritten, [&] {
+        if (!std::exchange(started, true))
+            otherBoxes = save(path("other.opt"), "-proc");
+        return true;
+    });
+    QCOMPARE(saveLine(store, "-count") + otherBoxes, QStringList());
+    QCOMPARE(readBytes(path()), QByteArray("-count\nline2 keep\nline3 keep\n"));
 }
 
 // Files of the user's that merely look like the program's own (a backup, a
