@@ -39,6 +39,10 @@ public:
     OptionState currentState() const;
     void showState(const OptionState &state);
 
+    // One row for each control that stands for an option (optioncontrol.h).
+    struct OptionControl;
+    static const QList<OptionControl> &optionControls();
+
 public Q_SLOTS:
     void enableWidgets();
     void action();
@@ -59,17 +63,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    template <typename Choice>
-    using RadioChoices = QList<std::pair<QRadioButton *, Choice>>;
-
-    void createFeatureActivation();
+    void createGroups();
     void createPushButtons();
-    void createAdaOptions();
-    void createModeAndTernary();
-    void createCoverageLevels();
-    void createStaticFileDirectory();
-    void createFunctionDump();
-    void createOtherOptions();
+    void createOptionControls();
     void setTabOrder();
     void setAccessibleNames();
     void setAccessKeys();
@@ -78,19 +74,12 @@ private:
 
     void applyActivation(bool enabled);
     QString projectDirectory() const;
-    QList<QWidget *> optionWidgets() const;
-
-    RadioChoices<FunctionCoverage> functionChoices() const;
-    RadioChoices<CallCoverage> callChoices() const;
-    RadioChoices<BlockCoverage> blockChoices() const;
-    RadioChoices<ConditionCoverage> conditionChoices() const;
-    RadioChoices<InstrumentationMode> modeChoices() const;
-    RadioChoices<FunctionDump> dumpChoices() const;
-    QList<QRadioButton *> radioButtons() const;
+    QWidget *widgetOf(const OptionControl &row) const;
+    // The option controls that have a place in the order, in that order.
+    QList<QWidget *> widgetsOrderedBy(int OptionControl::*place) const;
+    static QString writtenBy(const OptionControl &row);
     QList<QGroupBox *> groups() const;
     QList<QWidget *> keyedSettings() const;
-    QList<std::pair<QCheckBox *, bool OptionState::*>> checkBoxFields() const;
-    QList<std::pair<QLineEdit *, QString OptionState::*>> lineEditFields() const;
 
     OptionsFile &m_store;
     const Language m_language;

@@ -2,7 +2,7 @@
 // them) and the two "..." buttons (one Tab from their fields) gets one,
 // picked from its translated text. A group's key goes to its checked radio
 // button; each field is reached by its group's key, Link File by its label.
-#include "dialog/mirlocl.h"
+#include "dialog/optioncontrol.h"
 
 #include "dialog/accesskeys.h"
 
@@ -36,17 +36,14 @@ void setTextOf(QWidget *widget, const QString &text)
 } // namespace
 
 // After the two buttons, the most useful first, as letters run out: the
-// groups, whose keys lead to their settings, then each setting.
+// groups, whose keys lead to their settings, then the option controls by
+// their rank.
 QList<QWidget *> MirloCL::keyedSettings() const
 {
     QList<QWidget *> settings;
     for (QGroupBox *group : groups())
         settings.append(group);
-    settings.append(lblLinkFile);
-    for (const auto &[checkBox, field] : checkBoxFields())
-        settings.append(checkBox);
-    for (QRadioButton *radio : radioButtons())
-        settings.append(radio);
+    settings += widgetsOrderedBy(&OptionControl::keyRank);
     return settings;
 }
 

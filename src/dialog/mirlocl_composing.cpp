@@ -1,7 +1,6 @@
 // Saving: the line is composed afresh from the widgets.
-#include "dialog/mirlocl.h"
+#include "dialog/optioncontrol.h"
 
-#include "dialog/radiochoices.h"
 #include "messages/messages.h"
 #include "optionline/optioncomposer.h"
 #include "store/optionsfile.h"
@@ -9,6 +8,9 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QRadioButton>
+
+#include <type_traits>
 
 void MirloCL::action()
 {
@@ -35,15 +37,20 @@ void MirloCL::actionAndQuit()
 OptionState MirloCL::currentState() const
 {
     OptionState state;
-    state.functions = checkedChoice(functionChoices());
-    state.calls = checkedChoice(callChoices());
-    state.blocks = checkedChoice(blockChoices());
-    state.conditions = checkedChoice(conditionChoices());
-    state.mode = checkedChoice(modeChoices());
-    state.dump = checkedChoice(dumpChoices());
-    for (const auto &[checkBox, field] : checkBoxFields())
-        state.*field = checkBox->isChecked();
-    for (const auto &[lineEdit, field] : lineEditFields())
-        state.*field = lineEdit->text();
+    for (const OptionControl &row : optionControls()) {
+        std::visit(
+                [&](const auto &part) {
+                    using Part = std::decay_t<decltype(part)>;
+                    if constexpr (std::is_same_v<Part, OptionControl::Choice>) {
+                        if (qobject_cast<const QRadioButton *>(widgetOf(row))->isChecked())
+                            part.setIn(state);
+                    } else if constexpr (std::is_same_v<Part, bool OptionState::*>) {
+                        state.*part = qobject_cast<const QCheckBox *>(widgetOf(row))->isChecked();
+                    } else if constexpr (std::is_same_v<Part, QString OptionState::*>) {
+                        state.*part = qobject_cast<const QLineEdit *>(widgetOf(row))->text();
+                    }
+                },
+                row.part);
+    }
     return state;
 }

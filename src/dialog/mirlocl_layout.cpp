@@ -1,5 +1,5 @@
 // Construction: every widget at its fixed place, the tab chain and the icons.
-#include "dialog/mirlocl.h"
+#include "dialog/optioncontrol.h"
 
 #include "dialog/activationtoggle.h"
 #include "dialog/dialoglook.h"
@@ -14,7 +14,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <limits>
+#include <type_traits>
 
 namespace {
 
@@ -53,7 +55,7 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const 
 
 // Radio buttons that share a frame are mutually exclusive.
 template <typename Button>
-Button *button(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+Button *withText(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
                Qt::FocusPolicy focus = Qt::StrongFocus)
 {
     auto *widget = place<Button>(parent, name, geometry);
@@ -71,14 +73,9 @@ MirloCL::MirloCL(OptionsFile &store, Language language, QWidget *parent)
     resize(scaled(QSize(590, 456)));
     setWindowTitle(tr("Vimbra Runtime Analysis Setup"));
 
-    createFeatureActivation();
+    createGroups();
     createPushButtons();
-    createAdaOptions();
-    createModeAndTernary();
-    createCoverageLevels();
-    createStaticFileDirectory();
-    createFunctionDump();
-    createOtherOptions();
+    createOptionControls();
     setTabOrder();
     setAccessibleNames();
     setAccessKeys();
@@ -93,159 +90,86 @@ MirloCL::MirloCL(OptionsFile &store, Language language, QWidget *parent)
 
 MirloCL::~MirloCL() = default;
 
-void MirloCL::createFeatureActivation()
+void MirloCL::createGroups()
 {
     gbFeatureActivation = frame(this, "gbFeatureActivation", tr("Feature Activation (C/C++)"),
                                 {220, 5, 270, 95});
-    cbRuntimeTrace = button<QCheckBox>(gbFeatureActivation, "cbRuntimeTrace",
-                                       tr("Runtime Trace"), {15, 20, 200, 18});
-    cbMemoryProfiling = button<QCheckBox>(gbFeatureActivation, "cbMemoryProfiling",
-                                          tr("Memory Profiling"), {15, 45, 200, 18});
-    cbPerformanceProfiling = button<QCheckBox>(gbFeatureActivation, "cbPerformanceProfiling",
-                                               tr("Performance Profiling"), {15, 70, 195, 18});
+    gbAdaOptions = frame(this, "gbAdaOptions", tr("Ada Options (Ada)"), {220, 104, 270, 91});
+    bgInstrumentationMode = frame(this, "bgInstrumentationMode",
+                                  tr("Instrumentation Mode (C/C++)"), {220, 200, 180, 85});
+    bgInstrumentationMode->setToolTip(bgInstrumentationMode->title());
+    gbTernary = frame(this, "gbTernary", tr("Ternary (C/C++)"), {220, 290, 180, 45});
+    gbCodeCoverageLevels = frame(this, "gbCodeCoverageLevels", tr("Code Coverage Levels"),
+                                 {10, 5, 200, 385});
+    bgFunctions = frame(gbCodeCoverageLevels, "bgFunctions", tr("Functions"), {10, 20, 180, 80});
+    bgCalls = frame(gbCodeCoverageLevels, "bgCalls", tr("Calls (C/Ada)"), {10, 105, 180, 60});
+    bgBlocks = frame(gbCodeCoverageLevels, "bgBlocks", tr("Blocks"), {10, 170, 180, 100});
+    bgConditions = frame(gbCodeCoverageLevels, "bgConditions", tr("Conditions"),
+                         {10, 275, 180, 100});
+    gbStaticFileDirectory = frame(this, "gbStaticFileDirectory", tr("Static File Directory"),
+                                  {220, 340, 360, 55});
+    bgFunctionDump = frame(this, "bgFunctionDump", tr("Function Specific Dump"),
+                           {405, 200, 175, 135});
+    bgFunctionDump->setToolTip(bgFunctionDump->title());
+    gbOther = frame(this, "gbOther", tr("Other Options"), {10, 400, 570, 45});
 }
 
 void MirloCL::createPushButtons()
 {
-    btOK = button<QPushButton>(this, "btOK", tr("OK"), {495, 10, 82, 30});
-    btCancel = button<QPushButton>(this, "btCancel", tr("Cancel"), {495, 45, 82, 30});
-    btApply = button<QPushButton>(this, "btApply", tr("Apply"), {495, 80, 82, 30});
-    btDisable = button<ActivationToggle>(this, "btDisable", tr("Disable"), {496, 125, 82, 70});
+    btOK = withText<QPushButton>(this, "btOK", tr("OK"), {495, 10, 82, 30});
+    btCancel = withText<QPushButton>(this, "btCancel", tr("Cancel"), {495, 45, 82, 30});
+    btApply = withText<QPushButton>(this, "btApply", tr("Apply"), {495, 80, 82, 30});
+    btDisable = withText<ActivationToggle>(this, "btDisable", tr("Disable"), {496, 125, 82, 70});
     // What it is, whatever the text says it will do next; checked is on.
     btDisable->setAccessibleName(tr("Runtime analysis"));
     btDisable->setAccessibleDescription(
             tr("Switches runtime analysis on or off for the project; OK or Apply saves it"));
 }
 
-void MirloCL::createAdaOptions()
+void MirloCL::createOptionControls()
 {
-    gbAdaOptions = frame(this, "gbAdaOptions", tr("Ada Options (Ada)"), {220, 104, 270, 91});
-    cbAda83Restrictions = button<QCheckBox>(gbAdaOptions, "cbAda83Restrictions",
-                                            tr("Ada 83 Restrictions"), {15, 20, 140, 18});
-    lblLinkFile = place<QLabel>(gbAdaOptions, "lblLinkFile", {15, 40, 56, 13});
-    lblLinkFile->setText(tr("Link File :"));
-    txtLinkFile = lineEdit(gbAdaOptions, "txtLinkFile", {10, 58, 197, 20});
-    btLinkFile = button<QPushButton>(gbAdaOptions, "btLinkFile", tr("..."), {218, 58, 40, 20});
+    for (const OptionControl &row : optionControls()) {
+        QWidget *const parent = this->*row.group;
+        const QString text = tr(row.text.source, row.text.comment);
+        std::visit(
+                [&](auto member) {
+                    using Widget = std::remove_pointer_t<std::remove_reference_t<decltype(this->*member)>>;
+                    if constexpr (std::is_same_v<Widget, QLineEdit>)
+                        this->*member = lineEdit(parent, row.objectName, row.geometry);
+                    else
+                        this->*member = withText<Widget>(parent, row.objectName, text, row.geometry, row.focus);
+                },
+                row.widget);
+        if (row.textIsToolTip)
+            widgetOf(row)->setToolTip(text);
+    }
 }
 
-void MirloCL::createModeAndTernary()
+QWidget *MirloCL::widgetOf(const OptionControl &row) const
 {
-    bgInstrumentationMode = frame(this, "bgInstrumentationMode",
-                                  tr("Instrumentation Mode (C/C++)"), {220, 200, 180, 85});
-    bgInstrumentationMode->setToolTip(tr("Instrumentation Mode (C/C++)"));
-    rbInstrumentationMode_pass = button<QRadioButton>(
-            bgInstrumentationMode, "rbInstrumentationMode_pass", tr("Pass"), {10, 15, 93, 18});
-    rbInstrumentationMode_pass->setChecked(true);
-    rbInstrumentationMode_count = button<QRadioButton>(
-            bgInstrumentationMode, "rbInstrumentationMode_count", tr("Count"), {10, 35, 93, 18});
-    rbInstrumentationMode_compact =
-            button<QRadioButton>(bgInstrumentationMode, "rbInstrumentationMode_compact",
-                                 tr("Compact"), {10, 55, 93, 18});
-
-    gbTernary = frame(this, "gbTernary", tr("Ternary (C/C++)"), {220, 290, 180, 45});
-    cbTernaryCoverage = button<QCheckBox>(gbTernary, "cbTernaryCoverage",
-                                          tr("No Ternaries Coverage"), {10, 20, 160, 18});
-    cbTernaryCoverage->setToolTip(tr("No Ternaries Coverage"));
+    return std::visit([this](auto member) -> QWidget * { return this->*member; }, row.widget);
 }
 
-void MirloCL::createCoverageLevels()
+QList<QWidget *> MirloCL::widgetsOrderedBy(int OptionControl::*place) const
 {
-    gbCodeCoverageLevels = frame(this, "gbCodeCoverageLevels", tr("Code Coverage Levels"),
-                                 {10, 5, 200, 385});
-
-    bgFunctions = frame(gbCodeCoverageLevels, "bgFunctions", tr("Functions"), {10, 20, 180, 80});
-    rbFunctions_none = button<QRadioButton>(bgFunctions, "rbFunctions_none",
-                                            tr("None", "functions"), {10, 15, 87, 18});
-    rbFunctions_none->setChecked(true);
-    rbFunctions_functions = button<QRadioButton>(bgFunctions, "rbFunctions_functions",
-                                                 tr("Functions"), {10, 35, 120, 18});
-    rbFunctions_with_exits = button<QRadioButton>(bgFunctions, "rbFunctions_with_exits",
-                                                  tr("With Exits"), {10, 55, 110, 18});
-
-    bgCalls = frame(gbCodeCoverageLevels, "bgCalls", tr("Calls (C/Ada)"), {10, 105, 180, 60});
-    rbCalls_calls = button<QRadioButton>(bgCalls, "rbCalls_calls", tr("Calls"), {10, 35, 87, 18},
-                                         Qt::ClickFocus);
-    rbCalls_none = button<QRadioButton>(bgCalls, "rbCalls_none", tr("None", "calls"),
-                                        {10, 15, 87, 18});
-    rbCalls_none->setChecked(true);
-
-    bgBlocks = frame(gbCodeCoverageLevels, "bgBlocks", tr("Blocks"), {10, 170, 180, 100});
-    rbBlocks_implicit_blocks = button<QRadioButton>(bgBlocks, "rbBlocks_implicit_blocks",
-                                                    tr("Implicit Blocks"), {10, 55, 145, 18},
-                                                    Qt::ClickFocus);
-    rbBlocks_loops = button<QRadioButton>(bgBlocks, "rbBlocks_loops", tr("Loops"),
-                                          {10, 75, 120, 18}, Qt::ClickFocus);
-    rbBlocks_none = button<QRadioButton>(bgBlocks, "rbBlocks_none", tr("None", "blocks"),
-                                         {10, 15, 87, 18});
-    rbBlocks_none->setChecked(true);
-    rbBlocks_statement_blocks = button<QRadioButton>(bgBlocks, "rbBlocks_statement_blocks",
-                                                     tr("Statement Blocks"), {10, 35, 160, 18});
-
-    bgConditions = frame(gbCodeCoverageLevels, "bgConditions", tr("Conditions"),
-                         {10, 275, 180, 100});
-    rbConditions_none = button<QRadioButton>(bgConditions, "rbConditions_none",
-                                             tr("None", "conditions"), {10, 15, 120, 18});
-    rbConditions_none->setChecked(true);
-    rbConditions_forced = button<QRadioButton>(bgConditions, "rbConditions_forced", tr("Forced"),
-                                               {10, 75, 145, 18});
-    rbConditions_basic = button<QRadioButton>(bgConditions, "rbConditions_basic", tr("Basic"),
-                                              {10, 35, 93, 18});
-    rbConditions_modified_multiple =
-            button<QRadioButton>(bgConditions, "rbConditions_modified_multiple",
-                                 tr("Modified/Multiple"), {10, 55, 150, 18});
+    QList<const OptionControl *> placed;
+    for (const OptionControl &row : optionControls()) {
+        if (row.*place > 0)
+            placed.append(&row);
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+                     [place](const OptionControl *a, const OptionControl *b) { return a->*place < b->*place; });
+    QList<QWidget *> widgets;
+    for (const OptionControl *row : placed)
+        widgets.append(widgetOf(*row));
+    return widgets;
 }
 
-void MirloCL::createStaticFileDirectory()
-{
-    gbStaticFileDirectory = frame(this, "gbStaticFileDirectory", tr("Static File Directory"),
-                                  {220, 340, 360, 55});
-    txtStaticFileDirectory =
-            lineEdit(gbStaticFileDirectory, "txtStaticFileDirectory", {10, 20, 290, 20});
-    btStaticFileDirectory = button<QPushButton>(gbStaticFileDirectory, "btStaticFileDirectory",
-                                                tr("..."), {310, 20, 40, 20});
-}
-
-void MirloCL::createFunctionDump()
-{
-    bgFunctionDump = frame(this, "bgFunctionDump", tr("Function Specific Dump"),
-                           {405, 200, 175, 135});
-    bgFunctionDump->setToolTip(tr("Function Specific Dump"));
-    rbFunctionDump_none = button<QRadioButton>(bgFunctionDump, "rbFunctionDump_none",
-                                               tr("None", "dump"), {10, 15, 93, 18});
-    rbFunctionDump_none->setChecked(true);
-    rbFunctionDump_after_call = button<QRadioButton>(bgFunctionDump, "rbFunctionDump_after_call",
-                                                     tr("After Call"), {10, 55, 115, 18});
-    rbFunctionDump_before_call =
-            button<QRadioButton>(bgFunctionDump, "rbFunctionDump_before_call",
-                                 tr("Before Call (C only)"), {10, 35, 155, 18});
-    rbFunctionDump_before_call->setToolTip(tr("Before Call (C only)"));
-    rbFunctionDump_before_return =
-            button<QRadioButton>(bgFunctionDump, "rbFunctionDump_before_return",
-                                 tr("Before Return"), {10, 75, 130, 18});
-    txtFunctionDump = lineEdit(bgFunctionDump, "txtFunctionDump", {10, 100, 155, 20});
-    txtFunctionDump->setFocusPolicy(Qt::StrongFocus);
-}
-
-void MirloCL::createOtherOptions()
-{
-    gbOther = frame(this, "gbOther", tr("Other Options"), {10, 400, 570, 45});
-    txtOther = lineEdit(gbOther, "txtOther", {10, 15, 550, 20});
-}
-
+// Option controls in the order of their places, then the four buttons.
 void MirloCL::setTabOrder()
 {
-    QWidget *const chain[] = {
-        rbFunctions_none, rbFunctions_functions, rbFunctions_with_exits, rbCalls_none,
-        rbCalls_calls, rbBlocks_none, rbBlocks_statement_blocks, rbBlocks_implicit_blocks,
-        rbBlocks_loops, rbConditions_none, rbConditions_basic, rbConditions_modified_multiple,
-        rbConditions_forced, cbRuntimeTrace, cbMemoryProfiling, cbPerformanceProfiling,
-        cbAda83Restrictions, txtLinkFile, btLinkFile, rbInstrumentationMode_pass,
-        rbInstrumentationMode_count, rbInstrumentationMode_compact, cbTernaryCoverage,
-        rbFunctionDump_none, rbFunctionDump_before_call, rbFunctionDump_after_call,
-        rbFunctionDump_before_return, txtFunctionDump, txtStaticFileDirectory,
-        btStaticFileDirectory, txtOther, btOK, btApply, btCancel, btDisable,
-    };
-    for (std::size_t i = 1; i < std::size(chain); ++i)
+    const QList<QWidget *> chain = widgetsOrderedBy(&OptionControl::tabPlace) + QList<QWidget *>{btOK, btApply, btCancel, btDisable};
+    for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
@@ -258,17 +182,4 @@ void MirloCL::setIcons()
     setWindowIcon(windowIconPixmap());
     btOK->setIcon(sized(okIconPixmap()));
     btCancel->setIcon(sized(cancelIconPixmap()));
-}
-
-// What a screen reader says for the controls whose text does not name them.
-void MirloCL::setAccessibleNames()
-{
-    lblLinkFile->setBuddy(txtLinkFile);
-    txtStaticFileDirectory->setAccessibleName(gbStaticFileDirectory->title());
-    txtOther->setAccessibleName(gbOther->title());
-    // The field has no label of its own: what it wants shows in it.
-    txtFunctionDump->setPlaceholderText(tr("Function name"));
-    txtFunctionDump->setAccessibleName(txtFunctionDump->placeholderText());
-    btLinkFile->setAccessibleName(chooseFileCaption());
-    btStaticFileDirectory->setAccessibleName(chooseDirectoryCaption());
 }

@@ -1,12 +1,14 @@
 // Filling the widgets from the stored option line and activation flag.
-#include "dialog/mirlocl.h"
+#include "dialog/optioncontrol.h"
 
-#include "dialog/radiochoices.h"
 #include "optionline/optionparser.h"
 #include "store/optionsfile.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QRadioButton>
+
+#include <type_traits>
 
 void MirloCL::initWidgets()
 {
@@ -16,14 +18,19 @@ void MirloCL::initWidgets()
 
 void MirloCL::showState(const OptionState &state)
 {
-    checkChoice(functionChoices(), state.functions);
-    checkChoice(callChoices(), state.calls);
-    checkChoice(blockChoices(), state.blocks);
-    checkChoice(conditionChoices(), state.conditions);
-    checkChoice(modeChoices(), state.mode);
-    checkChoice(dumpChoices(), state.dump);
-    for (const auto &[checkBox, field] : checkBoxFields())
-        checkBox->setChecked(state.*field);
-    for (const auto &[lineEdit, field] : lineEditFields())
-        lineEdit->setText(state.*field);
+    for (const OptionControl &row : optionControls()) {
+        std::visit(
+                [&](const auto &part) {
+                    using Part = std::decay_t<decltype(part)>;
+                    if constexpr (std::is_same_v<Part, OptionControl::Choice>) {
+                        if (part.isIn(state))
+                            qobject_cast<QRadioButton *>(widgetOf(row))->setChecked(true);
+                    } else if constexpr (std::is_same_v<Part, bool OptionState::*>) {
+                        qobject_cast<QCheckBox *>(widgetOf(row))->setChecked(state.*part);
+                    } else if constexpr (std::is_same_v<Part, QString OptionState::*>) {
+                        qobject_cast<QLineEdit *>(widgetOf(row))->setText(state.*part);
+                    }
+                },
+                row.part);
+    }
 }

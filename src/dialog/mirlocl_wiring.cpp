@@ -1,5 +1,6 @@
-// Button connections, the activation toggle and the two browse buttons.
-#include "dialog/mirlocl.h"
+// Button connections, the activation toggle, and the fields with logic of
+// their own: the two browse buttons and the names of fields without a text.
+#include "dialog/optioncontrol.h"
 
 #include "messages/messages.h"
 #include "store/optionsfile.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,47 +23,10 @@ void MirloCL::registerSignals()
     connect(btCancel, &QPushButton::clicked, this, &MirloCL::cancel);
     connect(btStaticFileDirectory, &QPushButton::clicked, this, &MirloCL::browseDirectory);
     connect(btLinkFile, &QPushButton::clicked, this, &MirloCL::browseFile);
-    for (QWidget *widget : optionWidgets())
-        connect(this, &MirloCL::dispatchEnable, widget, &QWidget::setEnabled);
-    // A label at full contrast beside a greyed field would read as usable.
-    connect(this, &MirloCL::dispatchEnable, lblLinkFile, &QWidget::setEnabled);
-}
-
-// Every widget that stands for an option; frames and the four push buttons
-// stay usable while runtime analysis is off.
-QList<QWidget *> MirloCL::optionWidgets() const
-{
-    return {rbFunctions_none,
-            rbFunctions_functions,
-            rbFunctions_with_exits,
-            rbCalls_none,
-            rbCalls_calls,
-            rbBlocks_implicit_blocks,
-            rbBlocks_loops,
-            rbBlocks_none,
-            rbBlocks_statement_blocks,
-            rbConditions_none,
-            rbConditions_basic,
-            rbConditions_modified_multiple,
-            rbConditions_forced,
-            cbRuntimeTrace,
-            cbMemoryProfiling,
-            cbPerformanceProfiling,
-            cbAda83Restrictions,
-            btLinkFile,
-            txtLinkFile,
-            rbInstrumentationMode_pass,
-            rbInstrumentationMode_count,
-            rbInstrumentationMode_compact,
-            rbFunctionDump_none,
-            rbFunctionDump_before_call,
-            rbFunctionDump_after_call,
-            rbFunctionDump_before_return,
-            txtFunctionDump,
-            cbTernaryCoverage,
-            txtStaticFileDirectory,
-            btStaticFileDirectory,
-            txtOther};
+    for (const OptionControl &row : optionControls()) {
+        if (row.greyedWhenOff)
+            connect(this, &MirloCL::dispatchEnable, widgetOf(row), &QWidget::setEnabled);
+    }
 }
 
 void MirloCL::enableWidgets()
@@ -117,4 +82,17 @@ void MirloCL::browseFile()
     const QString current = txtLinkFile->text();
     const QString start = QFileInfo(current).isFile() ? current : projectDirectory();
     setChosen(txtLinkFile, prompter().chooseOpenFileName(this, chooseFileCaption(), start));
+}
+
+// What a screen reader says for the controls whose text does not name them.
+void MirloCL::setAccessibleNames()
+{
+    lblLinkFile->setBuddy(txtLinkFile);
+    txtStaticFileDirectory->setAccessibleName(gbStaticFileDirectory->title());
+    txtOther->setAccessibleName(gbOther->title());
+    // The field has no label of its own: what it wants shows in it.
+    txtFunctionDump->setPlaceholderText(tr("Function name"));
+    txtFunctionDump->setAccessibleName(txtFunctionDump->placeholderText());
+    btLinkFile->setAccessibleName(chooseFileCaption());
+    btStaticFileDirectory->setAccessibleName(chooseDirectoryCaption());
 }
