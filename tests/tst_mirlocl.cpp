@@ -1,4 +1,5 @@
 #include "dialog/accesskeys.h"
+#include "dialog/optioncontrol.h"
 
 #include "accessibilityevents.h"
 #include "accessiblenames.h"
@@ -19,25 +20,22 @@ Q_DECLARE_METATYPE(TextMap)
 
 namespace {
 
-// The widgets that follow the activation toggle, and those that never do.
-const QStringList optionWidgetNames = {
-    "rbFunctions_none", "rbFunctions_functions", "rbFunctions_with_exits", "rbCalls_none",
-    "rbCalls_calls", "rbBlocks_implicit_blocks", "rbBlocks_loops", "rbBlocks_none",
-    "rbBlocks_statement_blocks", "rbConditions_none", "rbConditions_basic",
-    "rbConditions_modified_multiple", "rbConditions_forced", "cbRuntimeTrace",
-    "cbMemoryProfiling", "cbPerformanceProfiling", "cbAda83Restrictions", "btLinkFile",
-    "txtLinkFile", "rbInstrumentationMode_pass", "rbInstrumentationMode_count",
-    "rbInstrumentationMode_compact", "rbFunctionDump_none", "rbFunctionDump_before_call",
-    "rbFunctionDump_after_call", "rbFunctionDump_before_return", "txtFunctionDump",
-    "cbTernaryCoverage", "txtStaticFileDirectory", "btStaticFileDirectory", "txtOther",
-    "lblLinkFile",
-};
-const QStringList alwaysEnabledNames = {
-    "btOK", "btCancel", "btApply", "btDisable", "gbCodeCoverageLevels",
-    "gbFeatureActivation", "gbAdaOptions", "gbTernary", "gbStaticFileDirectory", "gbOther",
-    "bgFunctions", "bgCalls", "bgBlocks", "bgConditions", "bgInstrumentationMode",
-    "bgFunctionDump",
-};
+// The option controls' names, in the order of the rows or of their places
+// in `order`; rows without a place are left out.
+QStringList optionNames(int MirloCL::OptionControl::*order = nullptr)
+{
+    QList<const MirloCL::OptionControl *> rows;
+    for (const MirloCL::OptionControl &row : MirloCL::optionControls()) {
+        if (!order || row.*order > 0)
+            rows.append(&row);
+    }
+    if (order)
+        std::stable_sort(rows.begin(), rows.end(), [order](auto *a, auto *b) { return a->*order < b->*order; });
+    QStringList names;
+    for (const MirloCL::OptionControl *row : rows)
+        names.append(QString::fromLatin1(row->objectName));
+    return names;
+}
 
 // The checked options; the toggle's own checked state is runtime analysis.
 QStringList checkedButtons(const MirloCL &dialog)
@@ -107,10 +105,9 @@ void tst_MirloCL::cleanup()
 void tst_MirloCL::verifyActivation(const DialogFixture &f, bool on)
 {
     QCOMPARE(f.store->active(), on ? 1 : 0);
-    for (const QString &name : optionWidgetNames)
-        QVERIFY2(f.widget(name)->isEnabled() == on, qPrintable(name));
-    for (const QString &name : alwaysEnabledNames)
-        QVERIFY2(f.widget(name)->isEnabled(), qPrintable(name));
+    const QStringList greyed = optionNames();
+    for (const QWidget *widget : f.dialog->findChildren<QWidget *>())
+        QVERIFY2(widget->isEnabled() == (on || !greyed.contains(widget->objectName())), qPrintable(widget->objectName()));
     QCOMPARE(withoutAccessKey(f.widget<QPushButton>("btDisable")->text()), on ? QString("Disable") : QString("Enable"));
     QCOMPARE(f.dialog->nextToggleEnables(), !on);
 }
@@ -123,7 +120,7 @@ void tst_MirloCL::construction()
     QCOMPARE(f.dialog->windowTitle(), QString("Vimbra Runtime Analysis Setup"));
     QCOMPARE(f.dialog->minimumSize(), QSize(590, 456));
     QCOMPARE(f.dialog->maximumSize(), QSize(590, 456));
-    QCOMPARE(optionWidgetNames.size() + alwaysEnabledNames.size(), 48);
+    QCOMPARE(optionNames().size(), 32);
     QCOMPARE(f.dialog->findChildren<QWidget *>().size(), 48);
     QVERIFY(!f.dialog->windowIcon().isNull());
     QCOMPARE(f.widget("bgInstrumentationMode")->toolTip(), QString("Instrumentation Mode (C/C++)"));
@@ -136,18 +133,8 @@ void tst_MirloCL::construction()
 
 void tst_MirloCL::tabOrderFollowsRows()
 {
-    const QStringList chain = {
-        "rbFunctions_none", "rbFunctions_functions", "rbFunctions_with_exits", "rbCalls_none",
-        "rbCalls_calls", "rbBlocks_none", "rbBlocks_statement_blocks", "rbBlocks_implicit_blocks",
-        "rbBlocks_loops", "rbConditions_none", "rbConditions_basic",
-        "rbConditions_modified_multiple", "rbConditions_forced", "cbRuntimeTrace",
-        "cbMemoryProfiling", "cbPerformanceProfiling", "cbAda83Restrictions", "txtLinkFile",
-        "btLinkFile", "rbInstrumentationMode_pass", "rbInstrumentationMode_count",
-        "rbInstrumentationMode_compact", "cbTernaryCoverage", "rbFunctionDump_none",
-        "rbFunctionDump_before_call", "rbFunctionDump_after_call", "rbFunctionDump_before_return",
-        "txtFunctionDump", "txtStaticFileDirectory", "btStaticFileDirectory", "txtOther", "btOK",
-        "btApply", "btCancel", "btDisable",
-    };
+    const QStringList chain = optionNames(&MirloCL::OptionControl::tabPlace)
+            + QStringList{"btOK", "btApply", "btCancel", "btDisable"};
     DialogFixture f;
     f.open(std::nullopt, std::nullopt);
     QStringList walked;

@@ -32,6 +32,14 @@ install_packages() {
     fi
 }
 
+# Compiled objects are kept outside the clone (ccache), so that a second run
+# on the same machine, from a fresh clone too, rebuilds in little time.
+use_compiler_cache() {
+    command -v ccache >/dev/null || return 0
+    export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/vimbracl-ccache}
+    export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+}
+
 # build_and_install [--strip] [CMAKE_ARGUMENT...]: --strip installs a release
 # binary without debug information; the build keeps it.
 build_and_install() {

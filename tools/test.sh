@@ -5,6 +5,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source "$ROOT/tools/windows/build.sh"
 
 install_packages
+use_compiler_cache
 build_and_install
 
 # A bounded fuzzing run of the option line when clang can build it
@@ -40,6 +41,21 @@ test_portable_backend() {
     ctest --test-dir "$dir" -L store --output-on-failure
 }
 
+# The unit suites once more, built with AddressSanitizer,
+# UndefinedBehaviorSanitizer and the C++ library's assertions. Only leaks in
+# Qt's, fontconfig's and D-Bus's own libraries are suppressed
+# (tests/sanitizers/leaks.supp); the project's code gets no entry.
+test_sanitized() {
+    local dir="$ROOT/build-sanitizers"
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DVIMBRACL_SANITIZE=ON >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)" >/dev/null
+    echo "The unit suites under AddressSanitizer and UndefinedBehaviorSanitizer"
+    ASAN_OPTIONS=detect_leaks=1 \
+        LSAN_OPTIONS=suppressions="$ROOT/tests/sanitizers/leaks.supp":print_suppressions=0 \
+        UBSAN_OPTIONS=print_stacktrace=1 \
+        in_display ctest --test-dir "$dir" -L unit --output-on-failure
+}
+
 # COMMAND... in the X server, a virtual one when there is none.
 in_display() {
     if [ -n "${DISPLAY:-}" ]; then
@@ -71,5 +87,6 @@ fi
 in_display ctest --test-dir "$BUILD" --output-on-failure "$@"
 
 if [ $# -eq 0 ]; then
+    test_sanitized
     test_windows
 fi

@@ -9,6 +9,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source "$ROOT/tools/windows/build.sh"
 
 install_packages
+use_compiler_cache
 if [ $# -gt 0 ] && [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp -noreset" \
         bash "$0" "$@"

@@ -95,6 +95,8 @@ qt_for_windows() {
     mkdir -p "$work"
     echo "Building Qt $(host_qt_version) for Windows into $prefix (once; about an hour)" >&2
     fetch_qt_source "$work" >&2
+    # Qt itself is cached whole; its objects would only crowd the compiler cache.
+    env -u CMAKE_CXX_COMPILER_LAUNCHER -u CMAKE_C_COMPILER_LAUNCHER \
     cmake -S "$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -1)" -B "$work/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_DIR/mingw-w64.cmake" \
         -DCMAKE_INSTALL_PREFIX="$prefix" \
