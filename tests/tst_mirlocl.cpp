@@ -145,6 +145,13 @@ void tst_MirloCL::tabOrderFollowsRows()
         w = w->nextInFocusChain();
     } while (w != f.widget(chain.first()));
     QCOMPARE(walked, chain);
+    // Within a group, Tab reads as the eye does: down, then to the right.
+    for (qsizetype i = 1; i + 4 < chain.size(); ++i) {
+        const QWidget *before = f.widget(chain[i - 1]), *after = f.widget(chain[i]);
+        QVERIFY2(before->parentWidget() != after->parentWidget()
+                         || std::pair(before->y(), before->x()) < std::pair(after->y(), after->x()),
+                 qPrintable(chain[i]));
+    }
     QCOMPARE(f.widget("rbCalls_calls")->focusPolicy(), Qt::ClickFocus);
     QCOMPARE(f.widget("rbBlocks_loops")->focusPolicy(), Qt::ClickFocus);
     QCOMPARE(f.widget("txtFunctionDump")->focusPolicy(), Qt::StrongFocus);
