@@ -53,12 +53,13 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const 
     return box;
 }
 
-// Radio buttons that share a frame are mutually exclusive.
-template <typename Button>
-Button *withText(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
-               Qt::FocusPolicy focus = Qt::StrongFocus)
+// A button or label; radio buttons that share a frame are mutually
+// exclusive.
+template <typename Control>
+Control *withText(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                  Qt::FocusPolicy focus = Qt::StrongFocus)
 {
-    auto *widget = place<Button>(parent, name, geometry);
+    auto *widget = place<Control>(parent, name, geometry);
     widget->setFocusPolicy(focus);
     widget->setText(text);
     return widget;
@@ -168,7 +169,8 @@ QList<QWidget *> MirloCL::widgetsOrderedBy(int OptionControl::*place) const
 // Option controls in the order of their places, then the four buttons.
 void MirloCL::setTabOrder()
 {
-    const QList<QWidget *> chain = widgetsOrderedBy(&OptionControl::tabPlace) + QList<QWidget *>{btOK, btApply, btCancel, btDisable};
+    const QList<QWidget *> chain = widgetsOrderedBy(&OptionControl::tabPlace)
+            + QList<QWidget *>{btOK, btApply, btCancel, btDisable};
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
