@@ -15,9 +15,19 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -n "${DISPLAY:-}" ] || fail "no X display: run the suite through tools/test.sh, which starts Xvfb"
 if [ -f "$VIMBRACL_PREFIX/bin/vimbracl.exe" ]; then
     program=(wine "$VIMBRACL_PREFIX/bin/vimbracl.exe")
-    native_path() { winepath -w "$1" || fail "winepath could not name $1"; }
+    # winepath fails now and then while the last case's wineserver shuts
+    # down; it is asked again.
+    ask_winepath() {
+        local attempt
+        for attempt in 1 2 3 4 5; do
+            winepath "$@" 2>/dev/null && return 0
+            sleep 1
+        done
+        return 1
+    }
+    native_path() { ask_winepath -w "$1" || fail "winepath could not name $1"; }
     separator='\'
-    drive_c=$(winepath -u 'C:\') || fail "winepath could not name C:"
+    drive_c=$(ask_winepath -u 'C:\') || fail "winepath could not name C:"
 else
     [ -x "$VIMBRACL_PREFIX/bin/vimbracl" ] || fail "no installed program in $VIMBRACL_PREFIX"
     program=("$VIMBRACL_PREFIX/bin/vimbracl")
