@@ -37,8 +37,7 @@ public:
     bool confirm(const QString &caption, const QString &text, const QString &details) override
     {
         messages.append({Severity::Warning, caption, text, details});
-        if (whileAsking)
-            whileAsking();
+        whileAsking();
         return confirmations.isEmpty() ? false : confirmations.takeFirst();
     }
     QString chooseExistingDirectory(QWidget *, const QString &caption,
@@ -64,7 +63,7 @@ public:
     QList<Chooser> choosers;
     QStringList answers; // taken front first; an empty queue answers as Cancel does
     QList<bool> confirmations; // Yes or No, front first; an empty queue answers No
-    std::function<void()> whileAsking; // what happens while a question is open
+    std::function<void()> whileAsking = [] {}; // what happens while a question is open
 
 private:
     QString answer(const QString &caption, const QString &start)
