@@ -6,14 +6,12 @@
 #include "store/optionsfile.h"
 #include "messages/prompter.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 void MirloCL::registerSignals()
 {
