@@ -261,7 +261,6 @@ void tst_FileKeeping::unreadableIsNotMissing()
     const ChildResult atStart = runUnprivileged([this] {
         RecordingPrompter boxes;
         OptionsFile store(path());
-        store.readInto();
         return (boxes.texts() << store.options() << QString::number(store.active()))
                 .join('\n')
                 .toUtf8();

@@ -4,7 +4,6 @@
 #include "optionline/optionline.h"
 #include "optionline/optionparser.h"
 #include "store/optionsfile.h"
-#include "optionline/vocabulary.h"
 
 #include "optionstatebuilder.h"
 #include "recordingprompter.h"

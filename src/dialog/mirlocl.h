@@ -9,6 +9,7 @@
 #include <utility>
 
 class OptionsFile;
+struct Option;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -77,7 +78,7 @@ private:
     QWidget *widgetOf(const OptionControl &row) const;
     // The option controls that have a place in the order, in that order.
     QList<QWidget *> widgetsOrderedBy(int OptionControl::*place) const;
-    static QString writtenBy(const OptionControl &row);
+    static QString writtenBy(const Option &option);
     QList<QGroupBox *> groups() const;
     QList<QWidget *> keyedSettings() const;
 

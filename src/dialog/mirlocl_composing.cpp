@@ -38,19 +38,21 @@ OptionState MirloCL::currentState() const
 {
     OptionState state;
     for (const OptionControl &row : optionControls()) {
+        if (!row.option)
+            continue;
         std::visit(
                 [&](const auto &part) {
                     using Part = std::decay_t<decltype(part)>;
-                    if constexpr (std::is_same_v<Part, OptionControl::Choice>) {
+                    if constexpr (std::is_same_v<Part, Option::Choice>) {
                         if (qobject_cast<const QRadioButton *>(widgetOf(row))->isChecked())
                             part.setIn(state);
                     } else if constexpr (std::is_same_v<Part, bool OptionState::*>) {
                         state.*part = qobject_cast<const QCheckBox *>(widgetOf(row))->isChecked();
-                    } else if constexpr (std::is_same_v<Part, QString OptionState::*>) {
+                    } else {
                         state.*part = qobject_cast<const QLineEdit *>(widgetOf(row))->text();
                     }
                 },
-                row.part);
+                row.option->part);
     }
     return state;
 }

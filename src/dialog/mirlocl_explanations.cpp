@@ -1,10 +1,10 @@
 // What each option does and what it writes, for Shift+F1, the title bar's
-// help button and screen readers. The options are quoted from the
-// vocabulary, so a description never names another token than the one the
-// line gets.
+// help button and screen readers. The options are quoted from the option
+// table, so a description never names another token than the one the line
+// gets.
 #include "dialog/optioncontrol.h"
 
-#include "optionline/vocabulary.h"
+#include "optionline/optiontable.h"
 
 #include <QWidget>
 
@@ -18,20 +18,22 @@ void explain(QWidget *control, const QString &text)
 
 } // namespace
 
-QString MirloCL::writtenBy(const OptionControl &row)
+QString MirloCL::writtenBy(const Option &option)
 {
-    switch (row.writes) {
-    case OptionControl::Writes::Nothing:
-        break;
-    case OptionControl::Writes::Token:
-        return tr("Writes %1.").arg(row.token);
-    case OptionControl::Writes::TokenAndFunctionName:
-        return tr("Writes %1 followed by the function name.").arg(row.token);
-    case OptionControl::Writes::NoDumpOption:
+    switch (option.form) {
+    case Option::Form::Token:
+        return tr("Writes %1.").arg(option.token);
+    case Option::Form::TokenAndText:
+        return tr("Writes %1 followed by the function name.").arg(option.token);
+    case Option::Form::NoOption:
         return tr("Writes no dump option.");
-    case OptionControl::Writes::PassMode:
+    case Option::Form::ImpliedToken:
         return tr("Writes no option: a line without %1 and %2 is in pass mode.")
-                .arg(Token::count, Token::compact);
+                .arg(optionNamed("count")->token, optionNamed("compact")->token);
+    case Option::Form::QuotedValue:
+    case Option::Form::Argument:
+    case Option::Form::Rest:
+        break;
     }
     return {};
 }
@@ -40,7 +42,7 @@ void MirloCL::setExplanations()
 {
     setWindowFlag(Qt::WindowContextHelpButtonHint);
     for (const OptionControl &row : optionControls()) {
-        if (row.explanation.source)
-            explain(widgetOf(row), tr(row.explanation.source) + u' ' + writtenBy(row));
+        if (row.option && row.option->explanation)
+            explain(widgetOf(row), tr(row.option->explanation) + u' ' + writtenBy(*row.option));
     }
 }

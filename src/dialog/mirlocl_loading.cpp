@@ -12,25 +12,27 @@
 
 void MirloCL::initWidgets()
 {
-    showState(parseOptionLine(m_store.readInto()));
+    showState(parseOptionLine(m_store.options()));
     applyActivation(m_store.active() == 1);
 }
 
 void MirloCL::showState(const OptionState &state)
 {
     for (const OptionControl &row : optionControls()) {
+        if (!row.option)
+            continue;
         std::visit(
                 [&](const auto &part) {
                     using Part = std::decay_t<decltype(part)>;
-                    if constexpr (std::is_same_v<Part, OptionControl::Choice>) {
+                    if constexpr (std::is_same_v<Part, Option::Choice>) {
                         if (part.isIn(state))
                             qobject_cast<QRadioButton *>(widgetOf(row))->setChecked(true);
                     } else if constexpr (std::is_same_v<Part, bool OptionState::*>) {
                         qobject_cast<QCheckBox *>(widgetOf(row))->setChecked(state.*part);
-                    } else if constexpr (std::is_same_v<Part, QString OptionState::*>) {
+                    } else {
                         qobject_cast<QLineEdit *>(widgetOf(row))->setText(state.*part);
                     }
                 },
-                row.part);
+                row.option->part);
     }
 }

@@ -1,28 +1,10 @@
 #include "optionline/optioncomposer.h"
 
+#include "optionline/optionline.h"
 #include "optionline/optionparser.h"
-#include "optionline/vocabulary.h"
+#include "optionline/optiontable.h"
 
 namespace {
-
-template <typename Text>
-void appendToken(QString &line, const Text &token)
-{
-    line += QLatin1Char(' ');
-    line += token;
-}
-
-void appendFlag(QString &line, bool on, QLatin1StringView token)
-{
-    if (on)
-        appendToken(line, token);
-}
-
-void appendQuotedValue(QString &line, QLatin1StringView prefix, const QString &text)
-{
-    if (!text.isEmpty())
-        appendToken(line, QString(prefix + quoteValue(text)));
-}
 
 qsizetype leadingQuotes(const QString &text)
 {
@@ -42,6 +24,8 @@ qsizetype trailingQuotes(const QString &text)
 
 void appendOtherOptions(QString &line, const QString &otherOptions)
 {
+    // Always one space before them, and one after any there are.
+    line += QLatin1Char(' ');
     if (otherOptions.isEmpty())
         return;
     // The first option typed without its dash gains one, unless the dash
@@ -51,6 +35,11 @@ void appendOtherOptions(QString &line, const QString &otherOptions)
         line += QLatin1Char('-');
     line += otherOptions;
     line += QLatin1Char(' ');
+}
+
+const QString &textOf(const Option &option, const OptionState &state)
+{
+    return state.*std::get<QString OptionState::*>(option.part);
 }
 
 } // namespace
@@ -79,25 +68,32 @@ ComposedLine composeOptionLine(const OptionState &state, Language language)
 {
     ComposedLine composed;
     QString &line = composed.line;
-    line = tokenOf(functionTokens, state.functions);
-    appendToken(line, tokenOf(callTokens, state.calls));
-    appendToken(line, tokenOf(blockTokens, state.blocks));
-    appendToken(line, tokenOf(conditionTokens, state.conditions));
-    appendFlag(line, state.noTernary, Token::noTernary);
-    appendToken(line, tokenOf(modeTokens, state.mode));
-    if (state.dump != FunctionDump::None) {
-        appendToken(line, QString(tokenOf(dumpPrefixes, state.dump) + state.dumpFunction));
-        composed.dumpFunctionMissing = state.dumpFunction.isEmpty();
+    for (const Option &option : optionTable) {
+        if (!holds(option, state) && option.form != Option::Form::Rest)
+            continue;
+        if (option.notForAda && language == Language::Ada)
+            continue;
+        switch (option.form) {
+        case Option::Form::Token:
+        case Option::Form::ImpliedToken:
+            appendSeparated(line, QString(option.token));
+            break;
+        case Option::Form::TokenAndText: {
+            const QString &text = state.*option.argument;
+            appendSeparated(line, QString(option.token + text));
+            composed.dumpFunctionMissing = text.isEmpty();
+            break;
+        }
+        case Option::Form::QuotedValue:
+            appendSeparated(line, QString(option.token + quoteValue(textOf(option, state))));
+            break;
+        case Option::Form::Rest:
+            appendOtherOptions(line, textOf(option, state));
+            break;
+        case Option::Form::NoOption:
+        case Option::Form::Argument:
+            break;
+        }
     }
-    appendFlag(line, state.ada83, Token::ada83);
-    appendQuotedValue(line, Token::link, state.linkFile);
-    appendQuotedValue(line, Token::staticDirectory, state.staticFileDirectory);
-    if (language != Language::Ada)
-        appendQuotedValue(line, Token::secondStaticDirectory, state.staticFileDirectory);
-    appendFlag(line, state.runtimeTrace, Token::trace);
-    appendFlag(line, state.memoryProfiling, Token::memoryProfiling);
-    appendFlag(line, state.performanceProfiling, Token::performanceProfiling);
-    line += QLatin1Char(' ');
-    appendOtherOptions(line, state.otherOptions);
     return composed;
 }

@@ -1,20 +1,39 @@
 #include "optionline/optionline.h"
 
-#include "optionline/vocabulary.h"
+#include "optionline/optiontable.h"
+#include "optionline/storedform.h"
 
 QList<QStringView> splitTokens(QStringView line)
 {
     return line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
+namespace {
+
+constexpr QLatin1StringView passToken = optionNamed("pass")->token;
+
+} // namespace
+
 bool impliesPassMode(const QString &line)
 {
-    return !line.contains(Token::compact) && !line.contains(Token::count);
+    return !line.contains(optionNamed("compact")->token) && !line.contains(optionNamed("count")->token);
 }
 
 QString stripPassTokens(const QString &line)
 {
-    return line.contains(Token::pass) ? withoutPassTokens(line) : line;
+    return line.contains(passToken) ? withoutPassTokens(line) : line;
+}
+
+QString storedOptionLine(const QString &line)
+{
+    if (line.isEmpty())
+        return defaultOptionLine();
+    if (!impliesPassMode(line))
+        return stripPassTokens(line);
+    // A line of spaces stays: stored empty, it would read back as the
+    // default line.
+    const QString normalised = withoutPassTokens(line);
+    return normalised.isEmpty() ? line : normalised;
 }
 
 QString withoutPassTokens(const QString &line)
@@ -27,7 +46,7 @@ QString withoutPassTokens(const QString &line)
             for (const qsizetype end = valueEnd(tokens, i, prefixLength); i < end; ++i)
                 appendSeparated(kept, tokens.at(i));
         } else {
-            if (tokens.at(i) != Token::pass)
+            if (tokens.at(i) != passToken)
                 appendSeparated(kept, tokens.at(i));
             ++i;
         }
@@ -37,10 +56,9 @@ QString withoutPassTokens(const QString &line)
 
 qsizetype valuePrefixLength(QStringView token)
 {
-    for (const QLatin1StringView prefix :
-         {Token::staticDirectory, Token::secondStaticDirectory, Token::link}) {
-        if (token.startsWith(prefix))
-            return prefix.size();
+    for (const Option &option : optionTable) {
+        if (option.form == Option::Form::QuotedValue && token.startsWith(option.token))
+            return option.token.size();
     }
     return 0;
 }

@@ -1,49 +1,43 @@
 #include "optionline/optionparser.h"
 
 #include "optionline/optionline.h"
-#include "optionline/vocabulary.h"
+#include "optionline/optiontable.h"
 
 namespace {
 
-template <typename Choice, std::size_t N>
-bool applyChoice(const ChoiceToken<Choice> (&table)[N], QStringView token, Choice &field)
+bool reads(const Option &option, QStringView token)
 {
-    const std::optional<Choice> choice = choiceOf(table, token);
-    if (choice)
-        field = *choice;
-    return choice.has_value();
-}
-
-bool applyFlag(QStringView token, OptionState &state)
-{
-    for (const FlagToken &entry : flagTokens) {
-        if (token == entry.token) {
-            state.*entry.flag = true;
-            return true;
-        }
+    switch (option.form) {
+    case Option::Form::Token:
+    case Option::Form::ImpliedToken:
+        return token == option.token || (!option.synonym.isEmpty() && token == option.synonym);
+    case Option::Form::TokenAndText:
+    case Option::Form::QuotedValue:
+        return token.startsWith(option.token);
+    case Option::Form::NoOption:
+    case Option::Form::Argument:
+    case Option::Form::Rest:
+        break;
     }
     return false;
 }
 
-bool applyExactToken(QStringView token, OptionState &state)
+// The option a token stands for, if any.
+const Option *optionOf(QStringView token)
 {
-    return applyChoice(functionTokens, token, state.functions)
-            || applyChoice(callTokens, token, state.calls)
-            || applyChoice(blockTokens, token, state.blocks)
-            || applyChoice(conditionTokens, token, state.conditions)
-            || applyChoice(modeTokens, token, state.mode) || applyFlag(token, state);
+    for (const Option &option : optionTable) {
+        if (reads(option, token))
+            return &option;
+    }
+    return nullptr;
 }
 
-bool applyDump(QStringView token, OptionState &state)
+void setIn(OptionState &state, const Option &option)
 {
-    for (const auto &entry : dumpPrefixes) {
-        if (token.startsWith(entry.token)) {
-            state.dump = entry.choice;
-            state.dumpFunction = token.mid(entry.token.size()).toString();
-            return true;
-        }
-    }
-    return false;
+    if (const auto *choice = std::get_if<Option::Choice>(&option.part))
+        choice->setIn(state);
+    else if (const auto *flag = std::get_if<bool OptionState::*>(&option.part))
+        state.**flag = true;
 }
 
 } // namespace
@@ -54,15 +48,18 @@ OptionState parseOptionLine(const QString &line)
     const QList<QStringView> tokens = splitTokens(line);
     for (qsizetype i = 0; i < tokens.size();) {
         const QStringView token = tokens.at(i);
-        if (const qsizetype prefixLength = valuePrefixLength(token)) {
-            ValueSpan span = readValue(tokens, i, prefixLength);
-            QString &field = token.startsWith(Token::link) ? state.linkFile
-                                                           : state.staticFileDirectory;
-            field = std::move(span.value);
+        const Option *option = optionOf(token);
+        if (!option) {
+            appendSeparated(state.otherOptions, token);
+            ++i;
+        } else if (option->form == Option::Form::QuotedValue) {
+            ValueSpan span = readValue(tokens, i, option->token.size());
+            state.*std::get<QString OptionState::*>(option->part) = std::move(span.value);
             i = span.end;
         } else {
-            if (!applyExactToken(token, state) && !applyDump(token, state))
-                appendSeparated(state.otherOptions, token);
+            setIn(state, *option);
+            if (option->argument)
+                state.*option->argument = token.mid(option->token.size()).toString();
             ++i;
         }
     }
@@ -71,7 +68,5 @@ OptionState parseOptionLine(const QString &line)
 
 bool isOptionToken(QStringView token)
 {
-    OptionState scratch;
-    return valuePrefixLength(token) > 0 || applyExactToken(token, scratch)
-            || applyDump(token, scratch);
+    return optionOf(token) != nullptr;
 }

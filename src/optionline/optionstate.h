@@ -30,8 +30,9 @@ struct OptionState
     bool memoryProfiling = false;
     bool performanceProfiling = false;
     QString otherOptions;
+
+    bool operator==(const OptionState &) const = default;
 };
 
-bool operator==(const OptionState &a, const OptionState &b);
-inline bool operator!=(const OptionState &a, const OptionState &b) { return !(a == b); }
+// The options the state holds, by their names in the option table.
 QDebug operator<<(QDebug debug, const OptionState &state);

@@ -2,8 +2,7 @@
 
 #include "filekeeping/fileaccess.h"
 #include "filekeeping/filetext.h"
-#include "optionline/optionline.h"
-#include "optionline/vocabulary.h"
+#include "optionline/storedform.h"
 #include "store/fileformat.h"
 #include "messages/messages.h"
 
@@ -20,12 +19,13 @@ QString OptionsFile::activationPath() const
 void OptionsFile::load()
 {
     const ReadStatus options = readOptionsFile();
-    m_passImplied = impliesPassMode(m_options);
     const ReadStatus activation = readActivationFile();
     if (activation != ReadStatus::Read)
         m_active = 0;
-    reportUnreadable(m_path, options);
-    reportUnreadable(activationPath(), activation);
+    if (isUnreadable(options))
+        showError(cannotReadFileMessage(m_path));
+    if (isUnreadable(activation))
+        showError(cannotReadFileMessage(activationPath()));
     reportInterruptedSaves(m_path);
     reportInterruptedSaves(activationPath());
 
@@ -33,25 +33,20 @@ void OptionsFile::load()
     // be read is the user's and stays as it is.
     if (options != ReadStatus::Missing && activation != ReadStatus::Missing)
         return;
-    // Start-up loads twice; a default it cannot write is said once.
-    m_savingDefaults = true;
     if (!isUnreadable(options))
         saveOptionsFile();
     if (!isUnreadable(activation))
         saveActivationFile();
-    m_savingDefaults = false;
 }
 
 ReadStatus OptionsFile::readOptionsFile()
 {
-    m_options = defaultOptionLine();
     const FileContent content = readRegularFile(m_path, maximumLineBytes, ReadMode::FirstLine);
     m_optionsFile = knownFrom(content);
+    m_options = decodeFileText(firstLine(content.bytes).value_or(QByteArray()));
     // An empty first line means the default, as an empty file does.
-    if (const std::optional<QByteArray> line = firstLine(content.bytes)) {
-        if (const QString text = decodeFileText(*line); !text.isEmpty())
-            m_options = text;
-    }
+    if (m_options.isEmpty())
+        m_options = storedOptionLine(m_options);
     return content.status;
 }
 
@@ -70,48 +65,16 @@ bool OptionsFile::isUnreadable(ReadStatus status)
     return status == ReadStatus::Unreadable || status == ReadStatus::TooLong;
 }
 
-void OptionsFile::reportUnreadable(const QString &filePath, ReadStatus status)
-{
-    const QString key = QStringLiteral("unreadable:") + filePath;
-    if (!isUnreadable(status))
-        m_reported.removeAll(key);
-    else if (isNewReport(key))
-        showError(cannotReadFileMessage(filePath));
-}
-
 // The copy stays until the user has looked at it; neither file is touched.
 void OptionsFile::reportInterruptedSaves(const QString &filePath)
 {
-    for (const QString &backup : interruptedSaveBackups(filePath)) {
-        if (isNewReport(backup))
-            showWarning(interruptedSaveMessage(filePath, backup));
-    }
-}
-
-void OptionsFile::reportSaveFailure(const QString &message)
-{
-    if (!m_savingDefaults || isNewReport(message))
-        showError(message);
-}
-
-bool OptionsFile::isNewReport(const QString &key)
-{
-    if (m_reported.contains(key))
-        return false;
-    m_reported.append(key);
-    return true;
-}
-
-QString OptionsFile::readInto()
-{
-    load();
-    return m_options;
+    for (const QString &backup : interruptedSaveBackups(filePath))
+        showWarning(interruptedSaveMessage(filePath, backup));
 }
 
 void OptionsFile::setOptions(const QString &line)
 {
     m_options = line;
-    m_passImplied = false;
 }
 
 void OptionsFile::setActive(int flag)
@@ -126,23 +89,10 @@ bool OptionsFile::save()
     return optionsSaved && activationSaved;
 }
 
-namespace {
-
-// Spaces normalised, as saving a line in pass mode does; a line of spaces
-// stays, as an empty one would read back as the default line.
-QString normalisedImpliedLine(const QString &line)
-{
-    const QString normalised = withoutPassTokens(line);
-    return normalised.isEmpty() ? line : normalised;
-}
-
-} // namespace
-
 // Replaces the first line only: whatever the file holds after it now stays.
 bool OptionsFile::saveOptionsFile()
 {
-    m_options = m_passImplied ? normalisedImpliedLine(m_options) : stripPassTokens(m_options);
-    m_passImplied = false;
+    m_options = storedOptionLine(m_options);
     const QByteArray line = encodeFileText(m_options);
     return saveFile(m_path, m_optionsFile, maximumFileBytes, ReadMode::Whole, line,
                     [this, &line](const FileContent &now) -> std::optional<QByteArray> {
@@ -153,10 +103,10 @@ bool OptionsFile::saveOptionsFile()
                             return line;
                         case ReadStatus::TooLong:
                             // What follows the first line could not be kept.
-                            reportSaveFailure(cannotWriteFileMessage(m_path));
+                            showError(cannotWriteFileMessage(m_path));
                             break;
                         case ReadStatus::Unreadable:
-                            reportSaveFailure(cannotReadFileMessage(m_path));
+                            showError(cannotReadFileMessage(m_path));
                             break;
                         }
                         return std::nullopt;
@@ -168,7 +118,7 @@ bool OptionsFile::saveOptionsFile()
 bool OptionsFile::saveActivationFile()
 {
     if (sameFile(m_path, activationPath())) {
-        reportSaveFailure(cannotCreateFileMessage(activationPath()));
+        showError(cannotCreateFileMessage(activationPath()));
         return false;
     }
     const QByteArray number = QByteArray::number(m_active);
@@ -182,7 +132,7 @@ bool OptionsFile::saveFile(const QString &filePath, KnownFile &known, qsizetype 
     for (bool approved = false;;) {
         FileReplacement file(filePath, limit, mode);
         if (!file.isWritable()) {
-            reportSaveFailure(cannotCreateFileMessage(filePath));
+            showError(cannotCreateFileMessage(filePath));
             return false;
         }
         if (!approved && changedSince(known, file.current())) {
@@ -202,10 +152,10 @@ bool OptionsFile::saveFile(const QString &filePath, KnownFile &known, qsizetype 
             known = {ReadStatus::Read, file.written(), *content};
             return true;
         case WriteResult::CannotCreate:
-            reportSaveFailure(cannotCreateFileMessage(filePath));
+            showError(cannotCreateFileMessage(filePath));
             return false;
         case WriteResult::CannotWrite:
-            reportSaveFailure(cannotWriteFileMessage(filePath));
+            showError(cannotWriteFileMessage(filePath));
             return false;
         }
         return false;

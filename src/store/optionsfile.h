@@ -4,7 +4,6 @@
 #include "store/knownfile.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -26,10 +25,8 @@ public:
     explicit OptionsFile(const QString &path);
 
     // Reads both files again. A file that exists but cannot be read is
-    // reported once, and taken as its default; it is never written here.
+    // reported, and taken as its default; it is never written here.
     void load();
-    // Reloads both files and returns the option line.
-    QString readInto();
     // Records the activation flag as 1 or 0; nothing is written.
     void setActive(int flag);
     // Writes both files; every failure is reported in its own error box and
@@ -55,11 +52,7 @@ private:
     static bool isUnreadable(ReadStatus status);
     ReadStatus readOptionsFile();
     ReadStatus readActivationFile();
-    void reportUnreadable(const QString &filePath, ReadStatus status);
-    void reportInterruptedSaves(const QString &filePath);
-    // False when the same thing was reported before.
-    bool isNewReport(const QString &key);
-    void reportSaveFailure(const QString &message);
+    static void reportInterruptedSaves(const QString &filePath);
     bool saveOptionsFile();
     bool saveActivationFile();
     // `newFirstLine` is shown when the user is asked about an outside change.
@@ -69,12 +62,6 @@ private:
     QString m_path;
     QString m_options;
     int m_active = 0;
-    // The loaded line stands for pass mode; saving it normalises its spaces
-    // as saving a composed line in pass mode does.
-    bool m_passImplied = false;
     KnownFile m_optionsFile;
     KnownFile m_activationFile;
-    // Start-up reads each file twice, but says each thing once.
-    QStringList m_reported;
-    bool m_savingDefaults = false;
 };

@@ -4,13 +4,12 @@
 
 #include "recordingprompter.h"
 
-// What every start does: the store loads, then the dialog reloads. Returns
-// the boxes shown.
+// What every start does to the files: the store loads. Returns the boxes
+// shown.
 inline QStringList startUp(const QString &path)
 {
     RecordingPrompter boxes;
     OptionsFile store(path);
-    store.readInto();
     return boxes.texts();
 }
 

@@ -1,6 +1,0 @@
-#include "optionline/vocabulary.h"
-
-QString defaultOptionLine()
-{
-    return QStringLiteral("-proc -block=decision -nocall -nocond");
-}
