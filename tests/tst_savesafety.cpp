@@ -96,6 +96,7 @@ private Q_SLOTS:
     void killedSavesLeaveTheFileWhole();
     void secondInstanceWaitsForTheFirst();
     void lockNamingNoHolderIsTakenOver();
+    void heldLockIsWaitedForBoundedly_data();
     void heldLockIsWaitedForBoundedly();
     void secondInstanceSavesWhileTheFirstAsks();
     void lookAlikeNamesAreLeftAlone();
@@ -112,7 +113,6 @@ private:
 
 void tst_SaveSafety::init()
 {
-    SaveLock::setWaitMilliseconds(2000); // a lock never let go costs two seconds, not ten
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
@@ -490,21 +490,32 @@ void tst_SaveSafety::lockNamingNoHolderIsTakenOver()
     QCOMPARE(readBytes(path()), QByteArray("-count\nline2 keep\nline3 keep\n"));
 }
 
-// Another holder keeps the lock past the wait: the save gives up, never waits on.
+// The program's own wait, ten seconds: a save outwaits a short hold, and
+// gives up on a longer one instead of waiting on.
+void tst_SaveSafety::heldLockIsWaitedForBoundedly_data()
+{
+    QTest::addColumn<int>("heldSeconds");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("let-go-within-the-wait") << 3 << true;
+    QTest::newRow("held-past-the-wait") << 12 << false;
+}
+
 void tst_SaveSafety::heldLockIsWaitedForBoundedly()
 {
+    QFETCH(int, heldSeconds);
+    QFETCH(bool, saved);
     QLockFile held(path(".proj.opt.vimbracl-lock"));
     QVERIFY(held.tryLock(0));
-    std::thread holder([&held] {
-        std::this_thread::sleep_for(std::chrono::seconds(3));
+    std::thread holder([&held, heldSeconds] {
+        std::this_thread::sleep_for(std::chrono::seconds(heldSeconds));
         held.unlock();
     });
     OptionsFile store(path());
     const QStringList boxes = saveLine(store, "-count");
     holder.join();
 
-    QCOMPARE(boxes, QStringList{cannotCreateFileMessage(path())});
-    QCOMPARE(readBytes(path()), original);
+    QCOMPARE(boxes, saved ? QStringList() : QStringList{cannotCreateFileMessage(path())});
+    QCOMPARE(readBytes(path()), saved ? QByteArray("-count\nline2 keep\nline3 keep\n") : original);
 }
 
 // While one instance asks about an outside change, another one saves

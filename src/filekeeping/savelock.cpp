@@ -6,7 +6,7 @@
 
 namespace {
 
-int waitMilliseconds = 10000;
+constexpr int waitMilliseconds = 10000;
 
 QString lockFileName(const QString &target)
 {
@@ -26,11 +26,6 @@ bool namesNoHolder(const QLockFile &lock, const QString &name)
 }
 
 } // namespace
-
-void SaveLock::setWaitMilliseconds(int milliseconds)
-{
-    waitMilliseconds = milliseconds;
-}
 
 SaveLock::SaveLock(const QString &target) : m_file(lockFileName(target))
 {

@@ -12,15 +12,12 @@
 class SaveLock
 {
 public:
-    // How long a save waits for another one before it gives up: ten
-    // seconds, unless a test shortens the wait.
-    static void setWaitMilliseconds(int milliseconds);
-
     explicit SaveLock(const QString &target);
     SaveLock(const SaveLock &) = delete;
     SaveLock &operator=(const SaveLock &) = delete;
 
-    // False when another holder kept the lock for the whole wait.
+    // False when another holder kept the lock for the whole wait, ten
+    // seconds.
     bool mayWrite() const { return m_mayWrite; }
     void unlock() { m_file.unlock(); }
 
