@@ -40,10 +40,6 @@ public:
     OptionState currentState() const;
     void showState(const OptionState &state);
 
-    // One row for each control that stands for an option (optioncontrol.h).
-    struct OptionControl;
-    static const QList<OptionControl> &optionControls();
-
 public Q_SLOTS:
     void enableWidgets();
     void action();
@@ -64,6 +60,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // One row for each control that stands for an option (optioncontrol.h).
+    struct OptionControl;
+    static const QList<OptionControl> &optionControls();
+
     void createGroups();
     void createPushButtons();
     void createOptionControls();
