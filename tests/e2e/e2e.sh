@@ -345,12 +345,24 @@ case_outside_change_kept() {
 note"
 }
 
-# --help needs neither a display nor an installation, and creates nothing.
-case_help_without_display() {
+# information ARG: what the program prints on standard output for --help
+# or --version, without a display or an installation; it must print nothing
+# on standard error and end with 0.
+information() {
     local printed
-    printed=$(env -u DISPLAY -u VIMBRADIR "${program[@]}" -c++ --help 2>&1) || fail "--help failed: $printed"
-    grep -q '^Usage: vimbracl ' <<<"$printed" || fail "--help printed '$printed'"
-    grep -q 'VIMBRADIR' <<<"$printed" || fail "--help does not name VIMBRADIR"
+    printed=$(env -u DISPLAY -u VIMBRADIR "${program[@]}" -c++ "$1" 2>"$project/.log") \
+        || fail "$1 ended with $?"
+    [ ! -s "$project/.log" ] || fail "$1 wrote on standard error"
+    echo "$printed"
+}
+
+case_information_without_display() {
+    local help version
+    help=$(information --help)
+    grep -q '^Usage: vimbracl ' <<<"$help" || fail "--help printed '$help'"
+    grep -q 'VIMBRADIR' <<<"$help" || fail "--help does not name VIMBRADIR"
+    version=$(information --version)
+    [[ $version =~ ^vimbracl\ [0-9]+\.[0-9]+ ]] || fail "--version printed '$version'"
     expect_no_files
 }
 
