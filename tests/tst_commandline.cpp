@@ -109,6 +109,7 @@ void tst_CommandLine::absoluteFileName_data()
     QTest::newRow("posix-dot-relative") << "./a/b.opt" << "/w" << posix << "/w/./a/b.opt";
     QTest::newRow("posix-backslash-is-relative") << "\\x.opt" << "/w" << posix << "/w/\\x.opt";
     QTest::newRow("windows-drive") << "C:x.opt" << "D:\\w" << windows << "C:x.opt";
+    QTest::newRow("windows-lower-case-drive") << "c:x.opt" << "D:\\w" << windows << "c:x.opt";
     QTest::newRow("windows-drive-backslash") << "C:\\p\\x.opt" << "D:\\w" << windows
                                              << "C:\\p\\x.opt";
     QTest::newRow("windows-relative") << "opts.opt" << "D:\\w" << windows << "D:\\w\\opts.opt";

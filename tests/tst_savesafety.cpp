@@ -100,6 +100,7 @@ private Q_SLOTS:
     void heldLockIsWaitedForBoundedly();
     void secondInstanceSavesWhileTheFirstAsks();
     void lookAlikeNamesAreLeftAlone();
+    void backupsOfEveryAttemptAreReported();
     void activationNeverOverwritesOptions_data();
     void activationNeverOverwritesOptions();
 
@@ -538,12 +539,16 @@ void tst_SaveSafety::secondInstanceSavesWhileTheFirstAsks()
 }
 
 // Files of the user's that merely look like the program's own (a backup, a
-// temporary, a lock), however old, are never removed, reported or replaced.
+// temporary, a lock), however old, are never removed, reported or replaced;
+// the program's own old temporaries, of the shortest and the longest name it
+// makes, go where the backend cleans them.
 void tst_SaveSafety::lookAlikeNamesAreLeftAlone()
 {
     const QStringList lookAlikes = {"proj.opt.vimbracl-backup-2.keep", "proj.opt.vimbracl-backup-0", "xproj.opt.vimbracl-backup",
-                                    ".vimbracl-save-notes.txt", ".vimbracl-save-1.tmp.keep", ".proj.opt.vimbracl-lock.old"};
-    for (const QString &name : lookAlikes) {
+                                    ".vimbracl-save-notes.txt", ".vimbracl-save-1.tmp.keep", ".proj.opt.vimbracl-lock.old",
+                                    ".vimbracl-save-3w5e11264sgsfx.tmp"};
+    const QStringList ownTemporaries = {".vimbracl-save-0.tmp", ".vimbracl-save-3w5e11264sgsf.tmp"};
+    for (const QString &name : lookAlikes + ownTemporaries) {
         QFile file(path(name));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) == name.size() && file.flush()
                 && file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
@@ -555,7 +560,19 @@ void tst_SaveSafety::lookAlikeNamesAreLeftAlone()
 
     for (const QString &name : lookAlikes)
         QCOMPARE(readBytes(path(name)), name.toUtf8());
-    QCOMPARE(entriesOf(m_dir->path()).size(), lookAlikes.size() + 4);
+    const bool cleaned = fileBackend() == FileBackend::Posix;
+    QCOMPARE(entriesOf(m_dir->path()).size(), lookAlikes.size() + 4 + (cleaned ? 0 : ownTemporaries.size()));
+}
+
+// A backup of any attempt is the program's own: start-up reports each.
+void tst_SaveSafety::backupsOfEveryAttemptAreReported()
+{
+    QStringList reported;
+    for (const char *name : {"proj.opt.vimbracl-backup", "proj.opt.vimbracl-backup-12", "proj.opt.vimbracl-backup-2"}) {
+        QVERIFY(writeBytes(path(name), original));
+        reported.append(interruptedSaveMessage(path(), path(name)));
+    }
+    QCOMPARE(startUp(path()), reported);
 }
 
 void tst_SaveSafety::activationNeverOverwritesOptions_data()
