@@ -2,7 +2,7 @@
 # Builds and runs the benchmarks, which print figures (nothing here passes or
 # fails on speed), under a virtual X server when there is no display.
 # Usage: tools/bench.sh [RUNS]
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 
 if [ -z "${DISPLAY:-}" ]; then
     install_packages

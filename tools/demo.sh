@@ -2,7 +2,7 @@
 # Installs what is missing, builds, installs into build/prefix and opens the
 # dialog on a copy of the demo project. Without a display it renders the
 # dialog into build/demo.png under a virtual X server instead.
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 
 install_packages
 if [ -z "${DISPLAY:-}" ] && [ "${1:-}" != --png ]; then

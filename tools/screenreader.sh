@@ -4,7 +4,7 @@
 # for example shift+Tab space alt+v), and prints what Orca said. Needs no
 # sound card and no display: Orca speaks to a null device under a virtual X
 # server, and its speech is logged.
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 
 language=${1:-C.UTF-8}
 [ $# -gt 0 ] && shift

@@ -4,7 +4,7 @@
 # of 13.5 and 18 points, to PNG files in build/screenshots, under a virtual
 # X server when there is no display.
 # With --docs it also refreshes docs/dialog.png from the On state.
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 
 if [ -z "${DISPLAY:-}" ]; then
     install_packages

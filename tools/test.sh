@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, installs into build/prefix and runs the
 # whole test suite, under a virtual X server when there is no display.
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-source "$ROOT/tools/windows/build.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+source "$ROOT/tools/lib/windows.sh"
 
 install_packages
 use_compiler_cache
@@ -71,6 +71,7 @@ in_display() {
 # vimbracl.exe. VIMBRACL_WINDOWS=0 skips it for a quick local loop.
 test_windows() {
     [ "${VIMBRACL_WINDOWS:-1}" != 0 ] || return 0
+    install_windows_packages
     build_for_windows
     pack_for_windows >/dev/null
     use_wine

@@ -5,10 +5,11 @@
 # and a .zip of the same folder. With --screenshots it also renders the
 # dialog under Wine in English and French into build-windows/, and with
 # --docs refreshes docs/dialog-windows.png too.
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-source "$ROOT/tools/windows/build.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+source "$ROOT/tools/lib/windows.sh"
 
 install_packages
+install_windows_packages
 use_compiler_cache
 if [ $# -gt 0 ] && [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp -noreset" \

@@ -1,7 +1,7 @@
 # Qt for Windows, cross-compiled once from Debian's own qtbase source (the
 # version of the host Qt, whose moc, rcc and uic it reuses) and kept in a
 # cache outside the clone, keyed by that version and these options.
-# Sourced by tools/windows.sh after tools/common.sh.
+# Sourced, not run, by lib/windows.sh.
 
 WINDOWS_DIR="$ROOT/tools/windows"
 WINDOWS_CACHE=${VIMBRACL_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vimbracl-windows}

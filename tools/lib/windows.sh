@@ -1,9 +1,14 @@
-# Building, running and packing the Windows program. Sourced after
-# tools/common.sh by tools/windows.sh and tools/test.sh.
-source "$ROOT/tools/windows/qt.sh"
+# Sourced, not run, after lib/common.sh by tools/windows.sh and
+# tools/test.sh: installing the Windows build's packages, building, running
+# and packing the Windows program.
+source "$ROOT/tools/lib/qt-for-windows.sh"
 
 WINDOWS_BUILD=${VIMBRACL_WINDOWS_BUILD_DIR:-$ROOT/build-windows}
 WINDOWS_PREFIX=$WINDOWS_BUILD/prefix
+
+install_windows_packages() {
+    install_packages $(packages_listed_in debian-packages-windows.txt)
+}
 
 # Wine's own prefix for this build, made once; no Mono or Gecko prompts.
 use_wine() {

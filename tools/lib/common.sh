@@ -1,7 +1,8 @@
-# Shared by demo.sh and test.sh: install what is missing, configure, build.
+# Sourced, not run, by every script in tools/: installing what is missing,
+# configuring, building, and capturing the dialog.
 set -euo pipefail
 
-ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD=${VIMBRACL_BUILD_DIR:-$ROOT/build}
 PREFIX=${VIMBRACL_PREFIX:-$BUILD/prefix}
 
@@ -13,7 +14,7 @@ as_root() {
 # tools/debian-packages.txt, that are not installed yet.
 install_packages() {
     local wanted missing=()
-    wanted=${*:-$(grep -vE '^\s*(#|$)' "$ROOT/tools/debian-packages.txt")}
+    wanted=${*:-$(packages_listed_in debian-packages.txt)}
     for package in $wanted; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
             || missing+=("$package")
@@ -30,6 +31,11 @@ install_packages() {
         done
         exit 1
     fi
+}
+
+# The packages a list in tools/ names, one a line.
+packages_listed_in() {
+    grep -vE '^\s*(#|$)' "$ROOT/tools/$1"
 }
 
 # Compiled objects are kept outside the clone (ccache), so that a second run
