@@ -76,8 +76,6 @@ private:
     void applyActivation(bool enabled);
     QString projectDirectory() const;
     QWidget *widgetOf(const OptionControl &row) const;
-    // The option controls that have a place in the order, in that order.
-    QList<QWidget *> widgetsOrderedBy(int OptionControl::*place) const;
     static QString writtenBy(const Option &option);
     QList<QGroupBox *> groups() const;
     QList<QWidget *> keyedSettings() const;

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 QString textOf(const QWidget *widget)
@@ -43,7 +45,15 @@ QList<QWidget *> MirloCL::keyedSettings() const
     QList<QWidget *> settings;
     for (QGroupBox *group : groups())
         settings.append(group);
-    settings += widgetsOrderedBy(&OptionControl::keyRank);
+    QList<const OptionControl *> ranked;
+    for (const OptionControl &row : optionControls()) {
+        if (row.keyRank > 0)
+            ranked.append(&row);
+    }
+    std::sort(ranked.begin(), ranked.end(),
+              [](const OptionControl *a, const OptionControl *b) { return a->keyRank < b->keyRank; });
+    for (const OptionControl *row : ranked)
+        settings.append(widgetOf(*row));
     return settings;
 }
 

@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
 #include <limits>
 #include <type_traits>
 
@@ -151,26 +150,15 @@ QWidget *MirloCL::widgetOf(const OptionControl &row) const
     return std::visit([this](auto member) -> QWidget * { return this->*member; }, row.widget);
 }
 
-QList<QWidget *> MirloCL::widgetsOrderedBy(int OptionControl::*place) const
-{
-    QList<const OptionControl *> placed;
-    for (const OptionControl &row : optionControls()) {
-        if (row.*place > 0)
-            placed.append(&row);
-    }
-    std::stable_sort(placed.begin(), placed.end(),
-                     [place](const OptionControl *a, const OptionControl *b) { return a->*place < b->*place; });
-    QList<QWidget *> widgets;
-    for (const OptionControl *row : placed)
-        widgets.append(widgetOf(*row));
-    return widgets;
-}
-
-// Option controls in the order of their places, then the four buttons.
+// Option controls in the order of their rows, then the four buttons.
 void MirloCL::setTabOrder()
 {
-    const QList<QWidget *> chain = widgetsOrderedBy(&OptionControl::tabPlace)
-            + QList<QWidget *>{btOK, btApply, btCancel, btDisable};
+    QList<QWidget *> chain;
+    for (const OptionControl &row : optionControls()) {
+        if (row.focus != Qt::NoFocus)
+            chain.append(widgetOf(row));
+    }
+    chain += {btOK, btApply, btCancel, btDisable};
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }

@@ -18,9 +18,9 @@ struct DialogText
 };
 
 // Everything the dialog knows of one control that stands for an option:
-// the table in mirlocl_options.cpp holds one row for each, and creation,
-// greying, loading, composing, explanations, the tab chain and the access
-// keys all follow it. What the option writes is the option table's.
+// the table in mirlocl_options.cpp holds one row for each, in the tab
+// order, and creation, greying, loading, composing, explanations, the tab
+// chain and the access keys all follow it. What the option writes is the option table's.
 struct MirloCL::OptionControl
 {
     using Widget = std::variant<QRadioButton *MirloCL::*, QCheckBox *MirloCL::*,
@@ -32,7 +32,6 @@ struct MirloCL::OptionControl
     QRect geometry = {}; // at the usual text size
     DialogText text = {};
     const Option *option = nullptr; // the option it shows, if any
-    int tabPlace = 0; // 0: out of the tab chain
     int keyRank = 0;  // the lower, the sooner it gets its pick of letters; 0: none
     Qt::FocusPolicy focus = Qt::StrongFocus;
     bool textIsToolTip = false;
