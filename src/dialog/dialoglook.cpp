@@ -1,5 +1,7 @@
 #include "dialog/dialoglook.h"
 
+#include "dialog/fontfamily.h"
+
 #include "dialog/contrast.h"
 
 #include <QApplication>
@@ -109,7 +111,7 @@ void applyFixedLayoutLook(bool keepChosenStyle, double scale)
     appliedScale = scale;
     if (QStyle *base = baseStyle(keepChosenStyle))
         QApplication::setStyle(new FixedLayoutStyle(base, scale));
-    QFont font = QApplication::font();
+    QFont font = withResolvedFamily(QApplication::font());
     // Rounded down, so that no text outgrows the rectangles around it.
     font.setPixelSize(int(usualPixelSize * scale));
     QApplication::setFont(font);
