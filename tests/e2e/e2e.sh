@@ -432,16 +432,62 @@ case_drive_root() {
     creates_defaults "$drive_c" "vimbracl-e2e-$$.opt" "$drive_c/vimbracl-e2e-$$.opt"
 }
 
-# The NSIS installer installs silently, and the program it installed opens,
-# saves and quits in English and in French.
+# The NSIS installer installs silently over an older build, and the program
+# it installed opens, saves and quits in English and in French; Add/Remove
+# Programs names its icon and version; its silent uninstaller removes every
+# file and key it made and nothing of the user's.
 case_installer() {
-    wine "$HELPER" /S "/D=$(native_path "$project/installed")"
-    [ -f "$project/installed/bin/vimbracl.exe" ] || fail "the installer installed no program"
-    program=(wine "$project/installed/bin/vimbracl.exe")
-    installation=$(native_path "$project/installed")
+    local installed=$project/installed uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\vimbracl'
+    expect_version "$HELPER"
+    # The older build: one more file, and an older version.
+    (cd "$(dirname "$HELPER")" && cpack -G NSIS -B "$project/.older" -D CPACK_PACKAGE_VERSION=0.9 \
+        -D CPACK_INSTALL_SCRIPTS="$(dirname "${BASH_SOURCE[0]}")/olderbuild.cmake" >/dev/null)
+    timeout 60 wine "$project"/.older/vimbracl-*.exe /S "/D=$(native_path "$installed")"
+    [ -f "$installed/bin/older-only.txt" ] || fail "the older build installed no file of its own"
+    echo mine >"$installed/notes.txt"
+    timeout 60 wine "$HELPER" /S "/D=$(native_path "$installed")"
+    [ "$(cd "$installed" && find . -type f ! -name Uninstall.exe ! -name notes.txt | sort)" \
+        = "$(cd "$VIMBRACL_PREFIX" && find . -type f | sort)" ] || fail "the upgrade left other files than the new build's"
+    [ "$(registry "$uninstall" DisplayIcon)" = "$(native_path "$installed")\bin\vimbracl.exe" ] \
+        || fail "the icon is registered as $(registry "$uninstall" DisplayIcon)"
+    [[ $(registry "$uninstall" DisplayVersion) =~ ^[0-9]+\.[0-9]+ ]] && [ "$(registry "$uninstall" DisplayVersion)" != 0.9 ] \
+        || fail "the version is registered as $(registry "$uninstall" DisplayVersion)"
+    program=(wine "$installed/bin/vimbracl.exe")
+    installation=$(native_path "$installed")
     case_first_start
     rm proj.opt proj.opt_act
     case_french
+    timeout 60 wine "$installed/Uninstall.exe" /S
+    timeout 60 wineserver --wait
+    [ "$(cd "$installed" && find . ! -name . | sort)" = ./notes.txt ] || fail "the uninstaller left $(ls -R "$installed")"
+    [ -z "$(registry "$uninstall" DisplayName)$(registry 'HKLM\Software\The vimbracl developers')" ] \
+        || fail "the uninstaller left its registry keys"
+}
+
+# version_of FILE KEY: a value of the Windows version information in FILE.
+version_of() {
+    strings -el -n 3 "$1" | grep -A1 -x "$2" | sed -n 2p
+}
+
+expect_version() {
+    [[ $(version_of "$1" FileVersion) =~ ^[0-9]+\.[0-9]+ ]] && [ "$(version_of "$1" ProductName)" = vimbracl ] \
+        || fail "$1 carries no version information"
+}
+
+# registry KEY [VALUE]: the value's data, or for no VALUE the key's name,
+# where it is there.
+registry() {
+    local shown
+    shown=$(wine reg query "$1" ${2:+/v "$2"} 2>&1 | tr -d '\r')
+    ! grep -q 'Unable to find' <<<"$shown" || return 0
+    if [ -n "${2:-}" ]; then sed -n "s/^ *$2 *REG_[A-Z_]* *//p" <<<"$shown"; else echo "$1"; fi
+}
+
+# The Debian package's program: on the PATH, and in the installation that
+# VIMBRADIR names, it opens, saves and quits.
+case_debian_package() {
+    [[ $(vimbracl --version) =~ ^vimbracl\ [0-9] ]] || fail "vimbracl on the PATH printed no version"
+    case_first_start
 }
 
 # A GUI-subsystem program (no console window) with its icon, whose every
@@ -451,6 +497,10 @@ case_windows_executable() {
     headers=$(x86_64-w64-mingw32-objdump -p "$bin/vimbracl.exe")
     grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "vimbracl.exe is no GUI-subsystem program"
     grep -q 'Entry: ID: 0x000003,' <<<"$headers" || fail "vimbracl.exe carries no icon"
+    expect_version "$bin/vimbracl.exe"
+    [ "$(version_of "$bin/vimbracl.exe" OriginalFilename)" = vimbracl.exe ] || fail "vimbracl.exe names no original file"
+    grep -q 'longPathAware>true' "$bin/vimbracl.exe" && grep -q 'level="asInvoker"' "$bin/vimbracl.exe" \
+        || fail "vimbracl.exe's manifest declares no long paths or execution level"
     # API sets (api-ms-win-*) are names the Windows loader resolves itself.
     for dll in $(find "$bin" -iname '*.exe' -o -iname '*.dll' | xargs -n1 x86_64-w64-mingw32-objdump -p \
                      | sed -n 's/^\s*DLL Name: //p' | grep -vi '^api-ms-win-' | sort -fu); do
