@@ -3,9 +3,16 @@
 # whole test suite, under a virtual X server when there is no display.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$ROOT/tools/lib/windows.sh"
+source "$ROOT/tools/lib/debian.sh"
 
 install_packages
 use_compiler_cache
+# A whole run builds Qt for Windows, when it is not cached, beside the
+# Linux part, whose tests mostly wait.
+if [ $# -eq 0 ] && [ "${VIMBRACL_WINDOWS:-1}" != 0 ]; then
+    install_windows_packages
+    start_qt_for_windows
+fi
 build_and_install
 
 # A bounded fuzzing run of the option line when clang can build it
@@ -56,14 +63,15 @@ test_sanitized() {
         in_display ctest --test-dir "$dir" -L unit --output-on-failure
 }
 
-# COMMAND... in the X server, a virtual one when there is none.
-in_display() {
-    if [ -n "${DISPLAY:-}" ]; then
-        "$@"
-    else
-        xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp -noreset" "$@"
-    fi
+# The Debian package: built, checked by lintian, installed, run and purged.
+test_debian_package() {
+    install_debian_packaging_packages
+    build_debian_package
+    check_debian_package "$DEBIAN_PACKAGE"
+    echo "The Debian package, installed with apt-get, run and purged"
+    try_debian_package "$DEBIAN_PACKAGE"
 }
+
 
 # The Windows program built with MinGW-w64 against Qt for Windows (built
 # once from Debian's source, then cached), and under Wine every unit and
@@ -89,5 +97,6 @@ in_display ctest --test-dir "$BUILD" --output-on-failure "$@"
 
 if [ $# -eq 0 ]; then
     test_sanitized
+    test_debian_package
     test_windows
 fi

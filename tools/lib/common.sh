@@ -59,6 +59,15 @@ build_and_install() {
     cmake --install "$BUILD" --prefix "$PREFIX" "${install_options[@]}" >/dev/null
 }
 
+# COMMAND... in the X server, a virtual one when there is none.
+in_display() {
+    if [ -n "${DISPLAY:-}" ]; then
+        "$@"
+    else
+        xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp -noreset" "$@"
+    fi
+}
+
 # capture_dialog PID PNG: waits up to 10 s for the dialog of the program
 # running as PID to be shown in the X server, then saves it as PNG and ends
 # the program.

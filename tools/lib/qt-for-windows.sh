@@ -35,6 +35,17 @@ QT_WINDOWS_OPTIONS=(
     -DFEATURE_system_harfbuzz=OFF
 )
 
+# What the program and its suites load from qtbase: these targets, with
+# what they need, are built; the install rules of these build directories
+# install them, their headers and their CMake packages (those of the first
+# three directories, which hold the others, only for their own files).
+QT_WINDOWS_TARGETS=(Core Gui Widgets Test EntryPointImplementation QWindowsIntegrationPlugin
+                    QWindowsVistaStylePlugin)
+QT_WINDOWS_INSTALL_OWN=(. src src/3rdparty)
+QT_WINDOWS_INSTALL=(src/3rdparty/zlib src/3rdparty/harfbuzz-ng src/3rdparty/libpng src/corelib
+                    src/entrypoint src/gui src/widgets src/testlib src/plugins/platforms/windows
+                    src/plugins/styles/windowsvista)
+
 host_qt_version() {
     dpkg-query -W -f='${Version}' qt6-base-dev
 }
@@ -42,7 +53,8 @@ host_qt_version() {
 # The prefix of Qt for Windows for this host Qt and these options.
 qt_windows_prefix() {
     local key
-    key=$( { host_qt_version; printf '%s\n' "${QT_WINDOWS_OPTIONS[@]}"; cat "$WINDOWS_DIR/mingw-w64.cmake"; } \
+    key=$( { host_qt_version; printf '%s\n' "${QT_WINDOWS_OPTIONS[@]}" "${QT_WINDOWS_TARGETS[@]}";
+             cat "$WINDOWS_DIR/mingw-w64.cmake"; } \
         | sha256sum | cut -c1-12)
     echo "$WINDOWS_CACHE/qt-$(host_qt_version | sed 's/[^0-9A-Za-z.]/_/g')-$key"
 }
@@ -81,6 +93,33 @@ fetch_qt_source() {
     (cd "$into" && apt-get "${options[@]}" source -qq "qt6-base=$(host_qt_version)")
 }
 
+# Builds the targets in the build directory $1, logging into $2 and
+# printing the steps done of the steps in all once a minute.
+build_qt_targets() {
+    local build=$1 log=$2 builder said=$SECONDS
+    cmake --build "$build" --target "${QT_WINDOWS_TARGETS[@]}" --parallel "$(nproc)" >"$log" 2>&1 &
+    builder=$!
+    while kill -0 "$builder" 2>/dev/null; do
+        sleep 2
+        if [ $((SECONDS - said)) -ge 60 ]; then
+            said=$SECONDS
+            echo "Qt for Windows: $(grep -o '^\[[0-9]*/[0-9]*\]' "$log" | tail -1 | tr -d '[]' | sed 's|/| of |') steps" >&2
+        fi
+    done
+    wait "$builder"
+}
+
+# Runs the install rules of the build directory $1 that install the targets.
+install_qt_targets() {
+    local build=$1 directory
+    for directory in "${QT_WINDOWS_INSTALL_OWN[@]}"; do
+        cmake -DCMAKE_INSTALL_LOCAL_ONLY=ON -P "$build/$directory/cmake_install.cmake" || return 1
+    done
+    for directory in "${QT_WINDOWS_INSTALL[@]}"; do
+        cmake -P "$build/$directory/cmake_install.cmake" || return 1
+    done
+}
+
 # Prints the prefix of Qt for Windows, building it first when the cache has
 # none. A build that fails leaves no prefix behind.
 qt_for_windows() {
@@ -93,7 +132,7 @@ qt_for_windows() {
     work="$prefix.work"
     rm -rf "$work" "$prefix"
     mkdir -p "$work"
-    echo "Building Qt $(host_qt_version) for Windows into $prefix (once; about an hour)" >&2
+    echo "Building Qt $(host_qt_version) for Windows into $prefix (once)" >&2
     fetch_qt_source "$work" >&2
     # Qt itself is cached whole; its objects would only crowd the compiler cache.
     env -u CMAKE_CXX_COMPILER_LAUNCHER -u CMAKE_C_COMPILER_LAUNCHER \
@@ -103,9 +142,11 @@ qt_for_windows() {
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         "${QT_WINDOWS_OPTIONS[@]}" >"$work/configure.log" 2>&1 \
         || { tail -30 "$work/configure.log" >&2; echo "error: Qt for Windows does not configure" >&2; return 1; }
-    cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 \
+    echo "Qt for Windows: $(ninja -C "$work/build" -n "${QT_WINDOWS_TARGETS[@]}" | grep -c '^\[') steps to build" >&2
+    build_qt_targets "$work/build" "$work/build.log" \
         || { grep -B5 -A20 -m3 'FAILED' "$work/build.log" >&2; echo "error: Qt for Windows does not build" >&2; return 1; }
-    cmake --install "$work/build" >"$work/install.log" 2>&1
+    install_qt_targets "$work/build" >"$work/install.log" 2>&1 \
+        || { tail -20 "$work/install.log" >&2; echo "error: Qt for Windows does not install" >&2; return 1; }
     touch "$prefix/.complete"
     rm -rf "$work"
     echo "$prefix"

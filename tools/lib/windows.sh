@@ -21,10 +21,30 @@ use_wine() {
     fi
 }
 
+# Starts building Qt for Windows, when the cache has none, at the lowest
+# priority and in a session of its own, so that it takes what the Linux
+# part leaves of the processors; build_for_windows waits for it, and an
+# exit before that stops it.
+start_qt_for_windows() {
+    [ -f "$(qt_windows_prefix)/.complete" ] && return 0
+    setsid nice -n 19 bash -c 'source "$0/tools/lib/common.sh" && source "$0/tools/lib/windows.sh" \
+        && qt_for_windows >/dev/null' "$ROOT" &
+    QT_FOR_WINDOWS_BUILDER=$!
+    trap stop_qt_for_windows EXIT
+}
+
+stop_qt_for_windows() {
+    [ -z "${QT_FOR_WINDOWS_BUILDER:-}" ] || kill -- -"$QT_FOR_WINDOWS_BUILDER" 2>/dev/null || true
+}
+
 # Builds the program and its suites for Windows on the portable file
 # backend, and installs it into build-windows/prefix.
 build_for_windows() {
     local qt
+    if [ -n "${QT_FOR_WINDOWS_BUILDER:-}" ]; then
+        wait "$QT_FOR_WINDOWS_BUILDER" || { echo "error: Qt for Windows was not built" >&2; return 1; }
+        QT_FOR_WINDOWS_BUILDER=
+    fi
     qt=$(qt_for_windows)
     cmake -S "$ROOT" -B "$WINDOWS_BUILD" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_DIR/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
