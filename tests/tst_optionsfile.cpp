@@ -6,6 +6,7 @@
 #include "unprivileged.h"
 
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,6 +57,8 @@ private Q_SLOTS:
     void longPathsAndLines_data();
     void longPathsAndLines();
     void pathRefusedBySystem();
+    void byteOrderMarkedFiles_data();
+    void byteOrderMarkedFiles();
 
 private:
     QString optionsPath() const { return m_dir->filePath(QStringLiteral("proj.opt")); }
@@ -370,6 +373,42 @@ void tst_OptionsFile::pathRefusedBySystem()
              QStringList({QStringLiteral("Unable to create the file \"%1\"").arg(path),
                           QStringLiteral("Unable to create the file \"%1_act\"").arg(path)}));
     QCOMPARE(store.options(), QString::fromLatin1(defaultLine));
+}
+
+void tst_OptionsFile::byteOrderMarkedFiles_data()
+{
+    QTest::addColumn<QByteArray>("mark");
+    QTest::addColumn<QStringConverter::Encoding>("encoding");
+    QTest::addColumn<bool>("rewritten");
+
+    QTest::newRow("utf16-little-endian") << QByteArray("\xFF\xFE") << QStringConverter::Utf16LE << true;
+    QTest::newRow("utf16-big-endian") << QByteArray("\xFE\xFF") << QStringConverter::Utf16BE << true;
+    QTest::newRow("utf32-never-rewritten") << QByteArray("\xFF\xFE\0\0", 4) << QStringConverter::Utf32LE << false;
+}
+
+// U+010A holds a line feed byte; U+1F600 is a surrogate pair.
+void tst_OptionsFile::byteOrderMarkedFiles()
+{
+    QFETCH(QByteArray, mark);
+    QFETCH(QStringConverter::Encoding, encoding);
+    QFETCH(bool, rewritten);
+    const auto encoded = [&](const QString &text) { return mark + QByteArray(QStringEncoder(encoding)(text)); };
+    const QString line = QStringLiteral("-proc -count -D\u010A");
+    const QString later = QStringLiteral("\r\nsecond \U0001F600 line\r\n");
+    const QByteArray options = encoded(line + later);
+    QVERIFY(writeBytes(optionsPath(), options));
+    QVERIFY(writeBytes(activationPath(), encoded(QStringLiteral("0"))));
+
+    RecordingPrompter boxes;
+    OptionsFile store(optionsPath());
+    QCOMPARE(store.options(), rewritten ? line : QString::fromLatin1(defaultLine));
+    store.setOptions(QStringLiteral("-count -trace"));
+    store.setActive(1);
+    store.save();
+
+    QCOMPARE(readBytes(optionsPath()), rewritten ? encoded(QStringLiteral("-count -trace") + later) : options);
+    QCOMPARE(readBytes(activationPath()), encoded(QString::number(rewritten ? 1 : 0)));
+    QCOMPARE(boxes.messages.size(), rewritten ? 0 : 4);
 }
 
 QTEST_GUILESS_MAIN(tst_OptionsFile)

@@ -1,6 +1,7 @@
 #include "filekeeping/boundedread.h"
 
 #include "filekeeping/savepoints.h"
+#include "filekeeping/textencoding.h"
 
 #include <vector>
 
@@ -24,12 +25,12 @@ FileContent readBounded(const ReadSome &readSome, qsizetype limit, ReadMode mode
             return {ReadStatus::Read, bytes, {}};
         const qsizetype start = bytes.size();
         bytes.append(chunk.data(), count);
-        const qsizetype newline = mode == ReadMode::FirstLine ? bytes.indexOf('\n', start) : -1;
-        if (newline >= 0)
-            bytes.truncate(newline + 1);
+        const qsizetype lineEnd = mode == ReadMode::FirstLine ? endOfFirstLine(bytes, start) : -1;
+        if (lineEnd >= 0)
+            bytes.truncate(lineEnd);
         if (bytes.size() > limit)
             return {ReadStatus::TooLong, {}, {}};
-        if (newline >= 0)
+        if (lineEnd >= 0)
             return {ReadStatus::Read, bytes, {}};
     }
 }

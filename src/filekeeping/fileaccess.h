@@ -18,7 +18,7 @@ enum class ReadStatus {
 };
 
 enum class ReadMode {
-    FirstLine, // up to and including the first line feed
+    FirstLine, // up to and including the first line feed, in the file's encoding
     Whole,     // the whole file
     Prefix,    // at most the first `limit` bytes
 };

@@ -2,9 +2,30 @@
 
 #include "filekeeping/fileaccess.h"
 #include "filekeeping/filetext.h"
+#include "filekeeping/textencoding.h"
 #include "optionline/storedform.h"
 #include "store/fileformat.h"
 #include "messages/messages.h"
+
+namespace {
+
+// Text in an encoding this program could not write back as it was.
+bool isForeignText(const FileContent &content)
+{
+    return content.status == ReadStatus::Read && !asUtf8(content.bytes);
+}
+
+// The content as the UTF-8 the store works on; foreign text is unreadable.
+FileContent inUtf8(const FileContent &content)
+{
+    if (isForeignText(content))
+        return {ReadStatus::Unreadable, {}, content.identity};
+    if (content.status != ReadStatus::Read)
+        return content;
+    return {content.status, *asUtf8(content.bytes), content.identity};
+}
+
+} // namespace
 
 OptionsFile::OptionsFile(const QString &path) : m_path(path)
 {
@@ -41,7 +62,7 @@ void OptionsFile::load()
 
 ReadStatus OptionsFile::readOptionsFile()
 {
-    const FileContent content = readRegularFile(m_path, maximumLineBytes, ReadMode::FirstLine);
+    const FileContent content = inUtf8(readRegularFile(m_path, maximumLineBytes, ReadMode::FirstLine));
     m_optionsFile = knownFrom(content);
     m_options = decodeFileText(firstLine(content.bytes).value_or(QByteArray()));
     // An empty first line means the default, as an empty file does.
@@ -53,7 +74,7 @@ ReadStatus OptionsFile::readOptionsFile()
 ReadStatus OptionsFile::readActivationFile()
 {
     const FileContent content =
-            readRegularFile(activationPath(), activationBytesScanned, ReadMode::Prefix);
+            inUtf8(readRegularFile(activationPath(), activationBytesScanned, ReadMode::Prefix));
     m_activationFile = knownFrom(content);
     if (const std::optional<int> value = scanInteger(content.bytes))
         m_active = *value;
@@ -135,19 +156,25 @@ bool OptionsFile::saveFile(const QString &filePath, KnownFile &known, qsizetype 
             showError(cannotCreateFileMessage(filePath));
             return false;
         }
-        if (!approved && changedSince(known, file.current())) {
+        if (isForeignText(file.current())) {
+            showError(cannotReadFileMessage(filePath));
+            return false;
+        }
+        const FileContent now = inUtf8(file.current());
+        if (!approved && changedSince(known, now)) {
             file.abandon(); // nobody waits on the lock while the user reads
-            const QString onDisk = decodeFileText(firstLine(file.current().bytes).value_or(QByteArray()));
+            const QString onDisk = decodeFileText(firstLine(now.bytes).value_or(QByteArray()));
             if (!confirmWarning(changedOnDiskQuestion(filePath),
                                 changedLinesDetails(onDisk, decodeFileText(newFirstLine))))
                 return false;
             approved = true;
             continue; // and read again what is there now
         }
-        const std::optional<QByteArray> content = compose(file.current());
+        const std::optional<QByteArray> content = compose(now);
         if (!content)
             return false;
-        switch (file.replace(*content)) {
+        // A file keeps the encoding it was written in.
+        switch (file.replace(encodedLike(file.current().bytes, *content))) {
         case WriteResult::Written:
             known = {ReadStatus::Read, file.written(), *content};
             return true;
