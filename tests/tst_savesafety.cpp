@@ -366,9 +366,11 @@ void tst_SaveSafety::linksInStickyDirectories_data()
     QTest::addColumn<uint>("linkOwner");
     QTest::addColumn<uint>("directoryOwner");
     QTest::addColumn<bool>("followed");
-    QTest::newRow("planted-by-another-user") << unprivilegedId << 0u << false;
-    QTest::newRow("own-link") << 0u << unprivilegedId - 1 << true;
-    QTest::newRow("directory-owners-link") << unprivilegedId - 1 << unprivilegedId - 1 << true;
+    QTest::addColumn<bool>("toDirectory"); // shared/link/opts, with the link leading to secret
+    QTest::newRow("planted-by-another-user") << unprivilegedId << 0u << false << false;
+    QTest::newRow("own-link") << 0u << unprivilegedId - 1 << true << false;
+    QTest::newRow("directory-owners-link") << unprivilegedId - 1 << unprivilegedId - 1 << true << false;
+    QTest::newRow("directory-on-the-way-planted") << unprivilegedId << 0u << false << true;
 }
 
 void tst_SaveSafety::linksInStickyDirectories()
@@ -379,6 +381,7 @@ void tst_SaveSafety::linksInStickyDirectories()
     QFETCH(uint, linkOwner);
     QFETCH(uint, directoryOwner);
     QFETCH(bool, followed);
+    QFETCH(bool, toDirectory);
     SKIP_UNLESS_POSIX_BACKEND("only the POSIX backend resolves links itself");
     if (::geteuid() != 0)
         QSKIP("giving links to other users needs root");
@@ -386,13 +389,16 @@ void tst_SaveSafety::linksInStickyDirectories()
     QVERIFY(::chmod(QFile::encodeName(path("shared")), 01777) == 0 && ::chmod(QFile::encodeName(path("secret")), 0700) == 0);
     QVERIFY(::chown(QFile::encodeName(path("shared")), directoryOwner, directoryOwner) == 0);
     QVERIFY(writeBytes(path("secret/file"), "root only"));
-    for (const auto &[target, link] : {std::pair{"secret/file", "shared/opts"}, {"secret/new", "shared/opts_act"}})
+    const auto links = toDirectory ? QList{std::pair{"secret", "shared/link"}}
+                                   : QList{std::pair{"secret/file", "shared/opts"}, {"secret/new", "shared/opts_act"}};
+    for (const auto &[target, link] : links)
         QVERIFY(QFile::link(path(target), path(link)) && ::lchown(QFile::encodeName(path(link)), linkOwner, linkOwner) == 0);
+    const QString options = toDirectory ? path("shared/link/file") : path("shared/opts");
 
-    const QStringList boxes = startUp(path("shared/opts")) + save(path("shared/opts"), "-count");
+    const QStringList boxes = startUp(options) + save(options, "-count");
 
     QCOMPARE(boxes.mid(boxes.size() - 2), followed ? QStringList()
-             : QStringList({cannotCreateFileMessage(path("shared/opts")), cannotCreateFileMessage(path("shared/opts_act"))}));
+             : QStringList({cannotCreateFileMessage(options), cannotCreateFileMessage(options + "_act")}));
     QCOMPARE(readBytes(path("secret/file")), followed ? QByteArray("-count") : QByteArray("root only"));
     QCOMPARE(entriesOf(path("secret")), followed ? QStringList({"file", "new"}) : QStringList{"file"});
 #endif
