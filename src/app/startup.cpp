@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "app/widgetprompter.h"
 #include "dialog/dialoglook.h"
+#include "filekeeping/savelock.h"
 
 #include <QApplication>
 
@@ -26,6 +27,14 @@ int startProgram(int argc, char *argv[], QObject *watcher)
     applyFixedLayoutLook(styleChosen);
     WidgetPrompter widgetPrompter;
     setPrompter(&widgetPrompter);
+    // A save that waits for another instance shows that it waits.
+    setLockWaitHook([](bool waiting) {
+        if (waiting)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
     if (watcher)
         application.installEventFilter(watcher);
     ProgramInput input = programInput(argc, argv);

@@ -25,11 +25,33 @@ bool namesNoHolder(const QLockFile &lock, const QString &name)
             && file.lastModified().secsTo(QDateTime::currentDateTime()) >= 1;
 }
 
+LockWaitHook &lockWaitHook()
+{
+    static LockWaitHook hook;
+    return hook;
+}
+
+void announceWait(bool waiting)
+{
+    if (lockWaitHook())
+        lockWaitHook()(waiting);
+}
+
 } // namespace
+
+void setLockWaitHook(LockWaitHook hook)
+{
+    lockWaitHook() = std::move(hook);
+}
 
 SaveLock::SaveLock(const QString &target) : m_file(lockFileName(target))
 {
     if (namesNoHolder(m_file, lockFileName(target)))
         m_file.removeStaleLockFile();
+    m_mayWrite = m_file.tryLock(0) || m_file.error() != QLockFile::LockFailedError;
+    if (m_mayWrite)
+        return;
+    announceWait(true);
     m_mayWrite = m_file.tryLock(waitMilliseconds) || m_file.error() != QLockFile::LockFailedError;
+    announceWait(false);
 }

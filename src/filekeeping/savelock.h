@@ -3,6 +3,8 @@
 #include <QLockFile>
 #include <QString>
 
+#include <functional>
+
 // Serialises the saves of one file by every instance of the program: a lock
 // file beside it (.NAME.vimbracl-lock), never the file's own descriptor, so
 // that no save holds the file open while a rename replaces it. A holder that
@@ -25,3 +27,8 @@ private:
     QLockFile m_file;
     bool m_mayWrite;
 };
+
+// Told when a save begins and ends waiting for another holder of the lock,
+// so that the user sees the program wait. An empty one removes it.
+using LockWaitHook = std::function<void(bool waiting)>;
+void setLockWaitHook(LockWaitHook hook);
