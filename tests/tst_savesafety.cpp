@@ -48,6 +48,29 @@ const char *const pointNames[] = {"Reading", "ReadingOn", "TemporaryCreated", "T
 
 #ifdef Q_OS_UNIX
 // Whether the process holds a file open that a rename has replaced.
+// Gives `to` the very modification time of `from`, to the system's resolution.
+bool copyModificationTime(const QString &from, const QString &to)
+{
+#ifdef Q_OS_WIN
+    const auto open = [](const QString &file) {
+        return CreateFileW(QDir::toNativeSeparators(file).toStdWString().c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    const HANDLE source = open(from), target = open(to);
+    FILETIME written = {};
+    const bool copied = GetFileTime(source, nullptr, nullptr, &written) && SetFileTime(target, nullptr, nullptr, &written);
+    CloseHandle(source);
+    CloseHandle(target);
+    return copied;
+#else
+    struct stat before = {};
+    if (::stat(QFile::encodeName(from), &before) != 0)
+        return false;
+    const timespec times[2] = {{0, UTIME_OMIT}, before.st_mtim};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(to), times, 0) == 0;
+#endif
+}
+
 bool holdsReplacedFile(const QString &file)
 {
     const QByteArray replaced = QFile::encodeName(file) + " (deleted)";
@@ -68,9 +91,9 @@ QString changeQuestion(const QString &file, const QString &onDisk, const QString
 {
     return changedOnDiskQuestion(file) + u'\n' + changedLinesDetails(onDisk, toBeWritten);
 }
-// Without inodes the portable backend cannot tell two names of one file,
-// or a file replaced by another of the same size and time, apart.
-constexpr char inodesOnly[] = "only the POSIX backend knows inodes";
+// Without inodes or file IDs the portable backend cannot tell two names of
+// one file, or a file replaced by another of the same size and time, apart.
+constexpr char inodesOnly[] = "the portable backend knows no inodes or file IDs";
 
 } // namespace
 
@@ -313,8 +336,10 @@ void tst_SaveSafety::outsideChangeIsAskedAbout_data()
     QTest::newRow("vanished-is-created-again") << "remove" << false << false << QByteArray("-count");
     QTest::newRow("edited-same-size-and-time") << "same-size" << false << true
                                                << QByteArray("-cond -count\nline2 keep\nline3 keep\n");
-    // Only the first line was read: the time must tell.
+    // Only the first line was read: the time must tell, or the file ID.
     QTest::newRow("later-line-edited-same-size") << "later-line" << false << true
+                                                 << QByteArray("-proc -count\nline2 KEEP\nline3 keep\n");
+    QTest::newRow("replaced-same-size-and-time") << "replaced" << false << true
                                                  << QByteArray("-proc -count\nline2 KEEP\nline3 keep\n");
 }
 
@@ -333,19 +358,15 @@ void tst_SaveSafety::outsideChangeIsAskedAbout()
     if (change == "later-line")
         QVERIFY(writeBytes(path(), afterSave) && edited.open(QIODevice::ReadWrite)
                 && edited.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime));
+    if (change == "replaced") {
+        SKIP_ON_PORTABLE_BACKEND(inodesOnly);
+        QVERIFY(writeBytes(path("new"), afterSave) && copyModificationTime(path(), path("new")));
+        QVERIFY(QFile::remove(path()) && QFile::rename(path("new"), path()));
+    }
     if (change == "same-size") {
-#ifdef Q_OS_WIN
-        const QDateTime modified = QFileInfo(path()).lastModified();
-        QVERIFY(writeBytes(path(), "-cond -count\nline2 keep\nline3 keep\n"));
-        QFile edited(path());
-        QVERIFY(edited.open(QIODevice::ReadWrite) && edited.setFileTime(modified, QFileDevice::FileModificationTime));
-#else
-        struct stat before = {};
-        QVERIFY(::stat(QFile::encodeName(path()), &before) == 0);
-        QVERIFY(writeBytes(path(), "-cond -count\nline2 keep\nline3 keep\n"));
-        const timespec times[2] = {before.st_atim, before.st_mtim};
-        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path()), times, 0) == 0);
-#endif
+        QVERIFY(writeBytes(path("times"), "") && copyModificationTime(path(), path("times")));
+        QVERIFY(writeBytes(path(), "-cond -count\nline2 keep\nline3 keep\n") && copyModificationTime(path("times"), path()));
+        QVERIFY(QFile::remove(path("times")));
     }
 
     const QString onDisk = QString::fromUtf8(readBytes(path()).split('\n').constFirst());
@@ -518,9 +539,13 @@ void tst_SaveSafety::heldLockIsWaitedForBoundedly()
         held.unlock();
     });
     OptionsFile store(path());
+    QList<bool> waits; // the busy cursor's cue
+    setLockWaitHook([&waits](bool waiting) { waits.append(waiting); });
     const QStringList boxes = saveLine(store, "-count");
+    setLockWaitHook({});
     holder.join();
 
+    QCOMPARE(waits, QList<bool>({true, false}));
     QCOMPARE(boxes, saved ? QStringList() : QStringList{cannotCreateFileMessage(path())});
     QCOMPARE(readBytes(path()), saved ? QByteArray("-count\nline2 keep\nline3 keep\n") : original);
 }
@@ -596,7 +621,7 @@ void tst_SaveSafety::activationNeverOverwritesOptions()
         QSKIP("Qt's links on Windows are shortcut files, which the system does not follow");
 #endif
     if (!symbolic)
-        SKIP_UNLESS_POSIX_BACKEND(inodesOnly);
+        SKIP_ON_PORTABLE_BACKEND(inodesOnly);
     QVERIFY(QFile::remove(path() + "_act"));
     QVERIFY(symbolic ? QFile::link(path(), path() + "_act") : hardLink(path(), path() + "_act"));
     OptionsFile store(path());
