@@ -38,8 +38,9 @@ fuzz_option_line() {
 
 fuzz_option_line
 
-# The store suites once more on the portable file backend, the one a
-# Windows build uses; rows that only POSIX can keep skip there.
+# The store suites once more on the portable file backend, the one for
+# systems that are neither POSIX nor Windows; rows that only POSIX can keep
+# skip there.
 test_portable_backend() {
     local dir="$ROOT/build-qt-backend"
     cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIMBRACL_FILE_BACKEND=qt >/dev/null
@@ -75,7 +76,7 @@ test_debian_package() {
 
 # The Windows program built with MinGW-w64 against Qt for Windows (built
 # once from Debian's source, then cached), and under Wine every unit and
-# store suite of the portable backend and the end-to-end cases of the real
+# store suite on the Win32 file backend and the end-to-end cases of the real
 # vimbracl.exe. VIMBRACL_WINDOWS=0 skips it for a quick local loop.
 test_windows() {
     [ "${VIMBRACL_WINDOWS:-1}" != 0 ] || return 0

@@ -107,6 +107,7 @@ QStringList interruptedSaveBackups(const QString &path);
 
 enum class FileBackend {
     Posix, // also keeps owner, group, ACLs, extended attributes and hard links
-    Qt,    // Qt's portable file classes, what a Windows build uses
+    Qt,    // Qt's portable file classes, for other systems
+    Win32, // keeps attributes, ACLs, named streams and hard links; retries held files
 };
 FileBackend fileBackend();

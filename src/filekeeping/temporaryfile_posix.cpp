@@ -2,10 +2,9 @@
 
 #include "filekeeping/paths_posix.h"
 #include "filekeeping/savepoints.h"
+#include "filekeeping/temporarynames.h"
 
 #include <QFile>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
@@ -17,21 +16,6 @@
 
 namespace {
 
-constexpr time_t staleAfterSeconds = 60;
-
-QByteArray temporaryName()
-{
-    return ".vimbracl-save-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36)
-            + ".tmp";
-}
-
-bool isTemporaryName(const char *name)
-{
-    static const QRegularExpression pattern(
-            QStringLiteral("^\\.vimbracl-save-[0-9a-z]{1,13}\\.tmp$"));
-    return pattern.match(QLatin1StringView(name)).hasMatch();
-}
-
 // Regular files of the program's own name, untouched for over a minute: no
 // save still runs that long.
 void removeStaleTemporaries(const QByteArray &directory)
@@ -39,10 +23,10 @@ void removeStaleTemporaries(const QByteArray &directory)
     DIR *const entries = ::opendir(directory.constData());
     if (!entries)
         return;
-    const time_t before = std::time(nullptr) - staleAfterSeconds;
+    const time_t before = std::time(nullptr) - staleTemporarySeconds;
     while (const dirent *entry = ::readdir(entries)) {
         struct stat info = {};
-        if (isTemporaryName(entry->d_name)
+        if (isTemporaryFileName(QString::fromLocal8Bit(entry->d_name))
             && ::fstatat(::dirfd(entries), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0
             && S_ISREG(info.st_mode) && info.st_mtime < before)
             ::unlinkat(::dirfd(entries), entry->d_name, 0);
@@ -74,7 +58,7 @@ TemporaryFile::TemporaryFile(const QByteArray &target, mode_t mode) : m_target(t
     const QByteArray directory = directoryOf(target);
     removeStaleTemporaries(directory);
     CreatedFile created = createExclusively(
-            [&directory](int) { return joined(directory, temporaryName()); }, 16, mode);
+            [&directory](int) { return joined(directory, QFile::encodeName(temporaryFileName())); }, 16, mode);
     m_file = std::move(created.file);
     m_name = created.name;
     m_created = m_file.isValid();

@@ -1,0 +1,236 @@
+#include "filekeeping/backupnames.h"
+#include "filekeeping/fileaccess.h"
+#include "filekeeping/handle_win.h"
+#include "filekeeping/reading_win.h"
+#include "filekeeping/savelock.h"
+#include "filekeeping/savepoints.h"
+#include "filekeeping/temporaryfile_win.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <limits>
+#include <optional>
+
+namespace {
+
+// What a file's owner set on it that a new file would not have.
+constexpr DWORD keptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE
+        | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+bool exists(const std::wstring &path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool moveWithoutReplacing(const std::wstring &from, const std::wstring &to)
+{
+    return retryWhileHeld([&] { return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != 0; });
+}
+
+} // namespace
+
+struct FileReplacement::State
+{
+    QString path; // final path; empty: no regular file may be written there
+    std::wstring target;
+    std::optional<SaveLock> lock;
+    FileContent current;
+    FileFacts facts;
+    bool readWhole = false;
+    FileIdentity written;
+
+    WriteResult createFile(const QByteArray &content);
+    WriteResult replaceWhole(const QByteArray &content);
+    bool replaceWith(const TemporaryFile &temporary);
+    WriteResult overwriteInPlace(const QByteArray &content);
+    std::optional<QString> backUp(const QByteArray &previous);
+    bool writeInPlace(const QByteArray &content);
+    bool noteWritten();
+};
+
+FileReplacement::FileReplacement(const QString &path, qsizetype limit, ReadMode mode)
+    : d(std::make_unique<State>())
+{
+    d->current.status = ReadStatus::Unreadable;
+    const QString target = finalPath(path);
+    if (isRefusedName(target))
+        return;
+    d->lock.emplace(target);
+    if (!d->lock->mayWrite())
+        return;
+    d->target = systemPath(target);
+    d->current = readFileAt(target, limit, mode, d->facts);
+    if (d->current.status == ReadStatus::Read && !reachSavePoint(SavePoint::Reading, target))
+        d->current = {ReadStatus::Unreadable, {}, d->current.identity};
+    d->readWhole = mode == ReadMode::Whole && d->current.status == ReadStatus::Read;
+    // A read-only file stays as its owner made it; so does what is no file.
+    const bool isFile = d->current.status == ReadStatus::Missing || d->facts.identity.size >= 0;
+    if (isFile && !(d->facts.attributes & FILE_ATTRIBUTE_READONLY))
+        d->path = target;
+}
+
+FileReplacement::~FileReplacement() = default;
+
+bool FileReplacement::isWritable() const
+{
+    return !d->path.isEmpty();
+}
+
+const FileContent &FileReplacement::current() const
+{
+    return d->current;
+}
+
+void FileReplacement::abandon()
+{
+    d->path.clear();
+    if (d->lock)
+        d->lock->unlock();
+}
+
+const FileIdentity &FileReplacement::written() const
+{
+    return d->written;
+}
+
+WriteResult FileReplacement::replace(const QByteArray &content)
+{
+    if (!isWritable())
+        return WriteResult::CannotCreate;
+    if (d->current.status == ReadStatus::Missing)
+        return d->createFile(content);
+    // Every hard link must see the new content.
+    return d->facts.links > 1 ? d->overwriteInPlace(content) : d->replaceWhole(content);
+}
+
+WriteResult FileReplacement::State::createFile(const QByteArray &content)
+{
+    TemporaryFile temporary(path);
+    if (!temporary.isValid())
+        return WriteResult::CannotCreate;
+    if (!temporary.fill(content))
+        return WriteResult::CannotWrite;
+    if (!moveWithoutReplacing(temporary.path(), target))
+        return WriteResult::CannotCreate;
+    temporary.named();
+    return noteWritten() ? WriteResult::Written : WriteResult::CannotWrite;
+}
+
+// ReplaceFileW keeps the file's ACL, named streams, creation time and
+// object ID; a directory that takes no new file gets the file written in
+// place.
+WriteResult FileReplacement::State::replaceWhole(const QByteArray &content)
+{
+    TemporaryFile temporary(path);
+    if (!temporary.isValid())
+        return overwriteInPlace(content);
+    if (!temporary.fill(content))
+        return WriteResult::CannotWrite;
+    if (!replaceWith(temporary))
+        return WriteResult::CannotCreate;
+    temporary.named();
+    if (facts.attributes & keptAttributes)
+        SetFileAttributesW(target.c_str(), facts.attributes & keptAttributes);
+    return noteWritten() ? WriteResult::Written : WriteResult::CannotWrite;
+}
+
+bool FileReplacement::State::replaceWith(const TemporaryFile &temporary)
+{
+    constexpr DWORD flags = REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS;
+    if (retryWhileHeld([&] {
+            // The call needs to delete the file, which must still be a
+            // file; asked first, as Wine's call leaves a file of its own
+            // behind each time it cannot, and replaces a directory.
+            if (!FileHandle(CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)).isValid())
+                return false;
+            return ReplaceFileW(target.c_str(), temporary.path().c_str(), nullptr, flags, nullptr, nullptr) != 0;
+        }))
+        return true;
+    // It can fail having removed the file but before naming the new one:
+    // the new bytes must then take the name, never be thrown away.
+    if (!exists(target))
+        return moveWithoutReplacing(temporary.path(), target);
+    // File systems without the call.
+    const DWORD error = GetLastError();
+    if (error != ERROR_NOT_SUPPORTED && error != ERROR_INVALID_FUNCTION && error != ERROR_INVALID_PARAMETER)
+        return false;
+    return retryWhileHeld([&] {
+        return MoveFileExW(temporary.path().c_str(), target.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    });
+}
+
+// A synced copy of the previous bytes stands beside the file while it is
+// written, and they are put back if writing fails.
+WriteResult FileReplacement::State::overwriteInPlace(const QByteArray &content)
+{
+    FileFacts ignored;
+    const FileContent old = readWhole ? current
+                                      : readFileAt(path, std::numeric_limits<qsizetype>::max(), ReadMode::Whole, ignored);
+    if (old.status != ReadStatus::Read)
+        return WriteResult::CannotWrite; // no way back: leave the file alone
+    const std::optional<QString> backup = backUp(old.bytes);
+    if (backup && backup->isEmpty())
+        return WriteResult::CannotWrite;
+    const auto removeBackup = [&] {
+        if (backup)
+            retryWhileHeld([&] { return DeleteFileW(systemPath(*backup).c_str()) != 0; });
+    };
+    if (writeInPlace(content)) {
+        removeBackup();
+        return WriteResult::Written;
+    }
+    if (writeInPlace(old.bytes))
+        removeBackup();
+    return WriteResult::CannotWrite;
+}
+
+// The backup's path; an empty one when it could not be made whole, nothing
+// when the directory takes no new file (the file is then written without).
+std::optional<QString> FileReplacement::State::backUp(const QByteArray &previous)
+{
+    TemporaryFile copy(path);
+    if (!copy.isValid())
+        return std::nullopt;
+    if (!copy.fill(previous))
+        return QString();
+    const QFileInfo file(path);
+    for (int attempt = 1; attempt < 100; ++attempt) {
+        const QString backup = file.dir().filePath(backupFileName(file.fileName(), attempt));
+        if (moveWithoutReplacing(copy.path(), systemPath(backup))) {
+            copy.named();
+            if (reachSavePoint(SavePoint::BackupNamed, path))
+                return backup;
+            DeleteFileW(systemPath(backup).c_str());
+            return QString();
+        }
+        if (GetLastError() != ERROR_ALREADY_EXISTS && GetLastError() != ERROR_FILE_EXISTS)
+            break;
+    }
+    return QString();
+}
+
+bool FileReplacement::State::writeInPlace(const QByteArray &content)
+{
+    const FileHandle file = openShared(target, GENERIC_WRITE, OPEN_EXISTING);
+    LARGE_INTEGER end = {};
+    end.QuadPart = content.size();
+    return file.isValid() && writeAll(file.get(), content) && reachSavePoint(SavePoint::WrittenInPlace, path)
+            && SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) && SetEndOfFile(file.get())
+            && FlushFileBuffers(file.get()) && noteWritten();
+}
+
+bool FileReplacement::State::noteWritten()
+{
+    const std::optional<FileFacts> now = factsAt(target);
+    if (now)
+        written = now->identity;
+    return now.has_value();
+}
+
+FileBackend fileBackend()
+{
+    return FileBackend::Win32;
+}

@@ -1,0 +1,126 @@
+#include "filekeeping/handle_win.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+constexpr int attempts = 11; // pauses of 25 ms, 50 ms ... 250 ms
+constexpr DWORD pauseStepMs = 25;
+
+bool isHeldByAnother(DWORD error)
+{
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION
+            || error == ERROR_ACCESS_DENIED || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
+constexpr qint64 ticksFrom1601To1970 = 116444736000000000LL;
+
+qint64 joined(DWORD high, DWORD low)
+{
+    return qint64((quint64(high) << 32) | low);
+}
+
+QString withoutSystemPrefix(QString path)
+{
+    if (path.startsWith(u"\\\\?\\UNC\\"))
+        path = QStringLiteral("\\\\") + path.mid(8);
+    else if (path.startsWith(u"\\\\?\\"))
+        path = path.mid(4);
+    return QDir::fromNativeSeparators(path);
+}
+
+} // namespace
+
+bool retryWhileHeld(const std::function<bool()> &attempt)
+{
+    for (int tried = 1;; ++tried) {
+        if (attempt())
+            return true;
+        const DWORD error = GetLastError();
+        if (tried == attempts || !isHeldByAnother(error)) {
+            SetLastError(error);
+            return false;
+        }
+        Sleep(pauseStepMs * DWORD(tried));
+    }
+}
+
+std::wstring systemPath(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (native.startsWith(u"\\\\?\\"))
+        return native.toStdWString();
+    if (native.startsWith(u"\\\\"))
+        return (QStringLiteral("\\\\?\\UNC\\") + native.mid(2)).toStdWString();
+    return (QStringLiteral("\\\\?\\") + native).toStdWString();
+}
+
+bool isRefusedName(const QString &path)
+{
+    static const QRegularExpression device(
+            QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[1-9\u00B9\u00B2\u00B3]|LPT[1-9\u00B9\u00B2\u00B3]) *(\\..*)?$"),
+            QRegularExpression::CaseInsensitiveOption);
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() || name.endsWith(u'.') || name.endsWith(u' ') || device.match(name).hasMatch();
+}
+
+FileHandle openShared(const std::wstring &path, DWORD access, DWORD disposition, DWORD flags)
+{
+    FileHandle file;
+    retryWhileHeld([&] {
+        file = FileHandle(CreateFileW(path.c_str(), access,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, disposition, flags, nullptr));
+        return file.isValid();
+    });
+    return file;
+}
+
+std::optional<FileFacts> factsOf(HANDLE file)
+{
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (!GetFileInformationByHandle(file, &info))
+        return std::nullopt;
+    FileFacts facts;
+    facts.identity.device = info.dwVolumeSerialNumber;
+    facts.identity.inode = quint64(joined(info.nFileIndexHigh, info.nFileIndexLow));
+    facts.identity.size = joined(info.nFileSizeHigh, info.nFileSizeLow);
+    facts.identity.modifiedNs = (joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)
+                                 - ticksFrom1601To1970) * 100;
+    facts.attributes = info.dwFileAttributes;
+    facts.links = info.nNumberOfLinks;
+    return facts;
+}
+
+std::optional<FileFacts> factsAt(const std::wstring &path)
+{
+    const FileHandle file = openShared(path, FILE_READ_ATTRIBUTES, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
+    return file.isValid() ? factsOf(file.get()) : std::nullopt;
+}
+
+QString finalPath(const QString &path)
+{
+    const FileHandle file = openShared(systemPath(path), FILE_READ_ATTRIBUTES, OPEN_EXISTING,
+                                       FILE_FLAG_BACKUP_SEMANTICS);
+    std::wstring name(32768, L'\0');
+    const DWORD length = file.isValid()
+            ? GetFinalPathNameByHandleW(file.get(), name.data(), DWORD(name.size()), FILE_NAME_NORMALIZED)
+            : 0;
+    if (length == 0 || length >= name.size())
+        return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return withoutSystemPrefix(QString::fromWCharArray(name.data(), int(length)));
+}
+
+bool writeAll(HANDLE file, const QByteArray &content)
+{
+    for (qsizetype done = 0; done < content.size();) {
+        const DWORD wanted = DWORD(qMin<qsizetype>(content.size() - done, 1 << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, content.constData() + done, wanted, &written, nullptr) || written == 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
