@@ -91,6 +91,11 @@ private Q_SLOTS:
     void inPlaceSaveLeavesNoOldTail();
     void failedRenameCannotCreate();
     void securityAttributesKeepTheRename();
+    void heldFilesAreWaitedFor_data();
+    void heldFilesAreWaitedFor();
+    void windowsNamesAndAttributes_data();
+    void windowsNamesAndAttributes();
+    void readsShareEverything();
 
 private:
     QString path(const QString &name = QStringLiteral("proj.opt")) const { return m_dir->filePath(name); }
@@ -401,6 +406,8 @@ void tst_FileKeeping::inPlaceSaveLeavesNoOldTail()
     QVERIFY(hardLink(path(), path("other-name")));
     QCOMPARE(save(path(), QStringLiteral("-count")), QStringList());
     QCOMPARE(readBytes(path()), QByteArray("-count"));
+    if (fileBackend() != FileBackend::Qt)
+        QCOMPARE(readBytes(path("other-name")), QByteArray("-count"));
 }
 
 // Another program puts a directory where the file was while the save runs.
@@ -447,6 +454,119 @@ void tst_FileKeeping::securityAttributesKeepTheRename()
     QCOMPARE(readBytes(path()), QByteArray("-proc -count\nnote"));
     QVERIFY(statOf(path()).st_ino != before);
 #endif
+}
+
+// Another program (an indexer, a virus scanner) holds the file or the new
+// bytes' temporary file, with its sharing, for 300 ms or for good.
+void tst_FileKeeping::heldFilesAreWaitedFor_data()
+{
+    QTest::addColumn<bool>("temporary");
+    QTest::addColumn<QString>("sharing");
+    QTest::addColumn<int>("milliseconds");
+    QTest::addColumn<bool>("saved");
+    for (const char *sharing : {"r", "rw", "rwd"}) {
+        QTest::addRow("file-sharing-%s-300-ms", sharing) << false << QString(sharing) << 300 << true;
+        // Windows replaces a file whose holder shares deleting it.
+        QTest::addRow("file-sharing-%s-for-good", sharing) << false << QString(sharing) << -1 << (qstrcmp(sharing, "rwd") == 0);
+        QTest::addRow("temporary-sharing-%s-300-ms", sharing) << true << QString(sharing) << 300 << true;
+    }
+}
+
+void tst_FileKeeping::heldFilesAreWaitedFor()
+{
+#ifndef Q_OS_WIN
+    QSKIP("sharing is Windows'");
+#else
+    QFETCH(bool, temporary);
+    QFETCH(QString, sharing);
+    QFETCH(int, milliseconds);
+    QFETCH(bool, saved);
+    QVERIFY(writeBytes(path(), "-count\nnote") && writeBytes(path() + "_act", "0"));
+    OptionsFile store(path());
+    QProcess holder;
+    const auto hold = [&](const QString &file) {
+        holder.start(QCoreApplication::applicationDirPath() + "/holdfile.exe",
+                     {QDir::toNativeSeparators(file), sharing, QString::number(milliseconds)});
+        return holder.waitForReadyRead(20000);
+    };
+    setSavePointHook([&](SavePoint point, const QString &) {
+        const QStringList made = QDir(m_dir->path()).entryList({".vimbracl-save-*"}, QDir::Files | QDir::Hidden);
+        return point != SavePoint::TemporaryWritten || holder.state() != QProcess::NotRunning || hold(path(made.value(0)));
+    });
+    QVERIFY(temporary || hold(path()));
+    const QStringList boxes = saveLine(store, "-trace");
+    setSavePointHook({});
+
+    QCOMPARE(boxes, saved ? QStringList() : QStringList{QStringLiteral("Unable to create the file \"%1\"").arg(path())});
+    QCOMPARE(readBytes(path()), saved ? QByteArray("-trace\nnote") : QByteArray("-count\nnote"));
+    holder.kill();
+    holder.waitForFinished();
+    QCOMPARE(saveLine(store, "-trace"), QStringList());
+    QCOMPARE(entriesOf(m_dir->path()), QStringList({"proj.opt", "proj.opt_act"}));
+#endif
+}
+
+// Names that the system takes for a device or another file are refused
+// before anything is created; the case of a name does not make another
+// file; the attributes its owner set on a file stay after a save.
+void tst_FileKeeping::windowsNamesAndAttributes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("refused");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("hidden-and-system-kept") << "proj.opt" << QStringList() << QStringList{"proj.opt", "proj.opt_act"};
+    QTest::newRow("other-case-same-files") << "PROJ.Opt" << QStringList() << QStringList{"proj.opt", "proj.opt_act"};
+    for (const char *device : {"CON.opt", "aux.opt", "Lpt9.txt"})
+        QTest::newRow(device) << device << QStringList{device, QString(device) + "_act"} << QStringList();
+    for (const char *device : {"NUL", "com1"}) // NAME_act is no device
+        QTest::newRow(device) << device << QStringList{device} << QStringList{QString(device) + "_act"};
+    QTest::newRow("trailing-dot") << "x.opt." << QStringList{"x.opt."} << QStringList{"x.opt._act"};
+    QTest::newRow("trailing-space") << "x.opt " << QStringList{"x.opt "} << QStringList{"x.opt _act"};
+}
+
+void tst_FileKeeping::windowsNamesAndAttributes()
+{
+#ifndef Q_OS_WIN
+    QSKIP("these names and attributes are Windows'");
+#else
+    QFETCH(QString, name);
+    QFETCH(QStringList, refused);
+    QFETCH(QStringList, entries);
+    const DWORD attributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    const auto attributesOf = [this](const QString &file) {
+        return GetFileAttributesW(QDir::toNativeSeparators(path(file)).toStdWString().c_str()) & attributes;
+    };
+    for (const QString &file : refused.isEmpty() ? QStringList{"proj.opt", "proj.opt_act"} : QStringList())
+        QVERIFY(writeBytes(path(file), "0")
+                && SetFileAttributesW(QDir::toNativeSeparators(path(file)).toStdWString().c_str(), attributes));
+    QStringList boxes;
+    for (const QString &file : refused)
+        boxes.append(QStringLiteral("Unable to create the file \"%1\"").arg(path(file)));
+
+    // At start-up, then at a second start-up and its save.
+    QCOMPARE(startUp(path(name)) + save(path(name), "-count"), boxes + boxes + boxes);
+
+    QCOMPARE(entriesOf(m_dir->path()), entries);
+    for (const QString &file : entries)
+        QCOMPARE(attributesOf(file), refused.isEmpty() ? attributes : 0);
+    if (refused.isEmpty())
+        QCOMPARE(readBytes(path()), QByteArray("-count"));
+#endif
+}
+
+// Another program may delete or rename the file while the program reads it.
+void tst_FileKeeping::readsShareEverything()
+{
+    QVERIFY(writeBytes(path(), "-count -D" + QByteArray(100000, 'x') + "\n") && writeBytes(path() + "_act", "0"));
+    QList<bool> deletable;
+    setSavePointHook([&](SavePoint point, const QString &) {
+        if (point == SavePoint::ReadingOn)
+            deletable.append(mayBeDeleted(path()));
+        return true;
+    });
+    startUp(path());
+    setSavePointHook({});
+    QCOMPARE(deletable, QList<bool>({true, true}));
 }
 
 QTEST_GUILESS_MAIN(tst_FileKeeping)

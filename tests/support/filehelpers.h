@@ -42,3 +42,17 @@ inline bool hardLink(const QString &from, const QString &to)
     return ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 #endif
 }
+
+// Whether another program could delete or rename the file now: on Windows
+// every open handle must share deleting it.
+inline bool mayBeDeleted(const QString &path)
+{
+#ifdef Q_OS_WIN
+    const HANDLE file = CreateFileW(QDir::toNativeSeparators(path).toStdWString().c_str(), DELETE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    CloseHandle(file);
+    return file != INVALID_HANDLE_VALUE;
+#else
+    return QFile::exists(path);
+#endif
+}
