@@ -325,24 +325,6 @@ case_ok_after_failed_save() {
     expect_file proj.opt "-count"
 }
 
-# Windows: a virus scanner holds the hidden options file for a second just as
-# OK saves (HELPER holds it): the save waits it out and the file stays hidden.
-case_hidden_file_held_by_scanner() {
-    printf '%s' "-count" >proj.opt
-    printf '1' >proj.opt_act
-    wine attrib +h proj.opt
-    start -- proj.opt
-    wait_window "$caption"
-    click $RUNTIME_TRACE
-    wine "$HELPER" proj.opt rw 1000 >"$project/.held" &
-    until grep -q held "$project/.held" 2>/dev/null; do sleep 0.05; done
-    click $OK
-    wait_exit
-    expect_status 0
-    expect_file proj.opt "-noproc -nocall -noblock -nocond -count -trace "
-    wine attrib proj.opt | cut -c1-8 | grep -q H || fail "proj.opt is no longer hidden: $(wine attrib proj.opt)"
-}
-
 # Another program edits the line while the dialog is open: Apply asks, and No
 # (the default, so Return) keeps the other program's line.
 case_outside_change_kept() {
