@@ -1,7 +1,6 @@
 // Holds a file open as an indexer or a virus scanner would:
-//   holdfile PATH SHARING MILLISECONDS
-// SHARING is what others may do meanwhile, some of "rwd" (read, write,
-// delete); a negative time holds it until the process is ended. Prints
+// holdfile PATH SHARING MILLISECONDS, SHARING some of "rwd" (what others may
+// do meanwhile: read, write, delete), a negative time for good. Prints
 // "held" once the file is open.
 #include <cstdio>
 #include <cstdlib>
@@ -11,17 +10,14 @@
 
 int main(int argc, char *argv[])
 {
-    if (argc != 4)
-        return 2;
-    const DWORD sharing = (std::strchr(argv[2], 'r') ? FILE_SHARE_READ : 0)
-            | (std::strchr(argv[2], 'w') ? FILE_SHARE_WRITE : 0) | (std::strchr(argv[2], 'd') ? FILE_SHARE_DELETE : 0);
-    const HANDLE file = CreateFileA(argv[1], GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
+    const auto shares = [&](char c, DWORD mode) { return std::strchr(argv[2], c) ? mode : 0; };
+    const HANDLE file = argc != 4 ? INVALID_HANDLE_VALUE
+            : CreateFileA(argv[1], GENERIC_READ, shares('r', FILE_SHARE_READ) | shares('w', FILE_SHARE_WRITE)
+                                  | shares('d', FILE_SHARE_DELETE), nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return 1;
     std::puts("held");
     std::fflush(stdout);
-    const int milliseconds = std::atoi(argv[3]);
-    Sleep(milliseconds < 0 ? INFINITE : DWORD(milliseconds));
-    CloseHandle(file);
+    Sleep(std::atoi(argv[3]) < 0 ? INFINITE : DWORD(std::atoi(argv[3])));
     return 0;
 }

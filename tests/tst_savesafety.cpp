@@ -46,27 +46,11 @@ struct HookAt
 const char *const pointNames[] = {"Reading", "ReadingOn", "TemporaryCreated", "TemporaryWritten",
                                   "Renamed", "BackupNamed", "WrittenInPlace", "Syncing"};
 
-// Gives `to` the very modification time of `from`, to the system's resolution.
-bool copyModificationTime(const QString &from, const QString &to)
+// A time every system keeps exactly: whole seconds.
+bool setModified(const QString &file, const QDateTime &time)
 {
-#ifdef Q_OS_WIN
-    const auto open = [](const QString &file) {
-        return CreateFileW(QDir::toNativeSeparators(file).toStdWString().c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
-    };
-    const HANDLE source = open(from), target = open(to);
-    FILETIME written = {};
-    const bool copied = GetFileTime(source, nullptr, nullptr, &written) && SetFileTime(target, nullptr, nullptr, &written);
-    CloseHandle(source);
-    CloseHandle(target);
-    return copied;
-#else
-    struct stat before = {};
-    if (::stat(QFile::encodeName(from), &before) != 0)
-        return false;
-    const timespec times[2] = {{0, UTIME_OMIT}, before.st_mtim};
-    return ::utimensat(AT_FDCWD, QFile::encodeName(to), times, 0) == 0;
-#endif
+    QFile edited(file);
+    return edited.open(QIODevice::ReadWrite) && edited.setFileTime(time, QFileDevice::FileModificationTime);
 }
 
 #ifdef Q_OS_UNIX
@@ -349,25 +333,22 @@ void tst_SaveSafety::outsideChangeIsAskedAbout()
     QFETCH(bool, answer);
     QFETCH(bool, asked);
     QFETCH(QByteArray, afterSave);
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 3600);
+    QVERIFY(setModified(path(), time));
     OptionsFile store(path());
     if (change == "edit")
         QVERIFY(writeBytes(path(), "-compact -Dother\nnew note\n"));
     if (change == "remove")
         QVERIFY(QFile::remove(path()));
-    QFile edited(path());
     if (change == "later-line")
-        QVERIFY(writeBytes(path(), afterSave) && edited.open(QIODevice::ReadWrite)
-                && edited.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime));
+        QVERIFY(writeBytes(path(), afterSave) && setModified(path(), time.addSecs(10)));
     if (change == "replaced") {
         SKIP_ON_PORTABLE_BACKEND(inodesOnly);
-        QVERIFY(writeBytes(path("new"), afterSave) && copyModificationTime(path(), path("new")));
+        QVERIFY(writeBytes(path("new"), afterSave) && setModified(path("new"), time));
         QVERIFY(QFile::remove(path()) && QFile::rename(path("new"), path()));
     }
-    if (change == "same-size") {
-        QVERIFY(writeBytes(path("times"), "") && copyModificationTime(path(), path("times")));
-        QVERIFY(writeBytes(path(), "-cond -count\nline2 keep\nline3 keep\n") && copyModificationTime(path("times"), path()));
-        QVERIFY(QFile::remove(path("times")));
-    }
+    if (change == "same-size")
+        QVERIFY(writeBytes(path(), "-cond -count\nline2 keep\nline3 keep\n") && setModified(path(), time));
 
     const QString onDisk = QString::fromUtf8(readBytes(path()).split('\n').constFirst());
     const QStringList boxes = saveLine(store, "-count", answer);

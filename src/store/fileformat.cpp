@@ -1,6 +1,7 @@
 #include "store/fileformat.h"
 
 #include "filekeeping/filetext.h"
+#include "filekeeping/textencoding.h"
 
 #include <cctype>
 #include <limits>
@@ -23,9 +24,11 @@ std::optional<QByteArray> firstLine(const QByteArray &content)
 
 QByteArray withFirstLineReplaced(const QByteArray &content, const QByteArray &line)
 {
-    // A line that itself begins with the mark would read back as the file's
-    // own mark and lose it; the file's mark before it keeps it in the line.
-    const bool marked = content.startsWith(utf8ByteOrderMark) || line.startsWith(utf8ByteOrderMark);
+    // A line that itself begins with a byte order mark, UTF-8's or another
+    // encoding's, would read back as the file's own mark; the file's UTF-8
+    // mark before it keeps it in the line.
+    const bool marked = content.startsWith(utf8ByteOrderMark) || line.startsWith(utf8ByteOrderMark)
+            || encodingOf(line) != TextEncoding::Utf8;
     const QByteArray start = marked ? utf8ByteOrderMark : "";
     const qsizetype newline = content.indexOf('\n');
     if (newline < 0 || newline == content.size() - 1)

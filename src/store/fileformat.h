@@ -18,7 +18,8 @@ std::optional<QByteArray> firstLine(const QByteArray &content);
 // The file's content with its first line replaced by `line`. The terminator
 // after the first line and every byte after it stay; a terminator with
 // nothing after it is dropped, as the line alone is written without one. A
-// leading byte order mark stays in front of the new line.
+// leading byte order mark stays in front of the new line, and one comes
+// before a line that would read back as beginning with a mark.
 QByteArray withFirstLineReplaced(const QByteArray &content, const QByteArray &line);
 
 // The integer at the start of the activation file, read the way "%d" scans:
