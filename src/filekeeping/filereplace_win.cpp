@@ -176,7 +176,7 @@ WriteResult FileReplacement::State::overwriteInPlace(const QByteArray &content)
         return WriteResult::CannotWrite;
     const auto removeBackup = [&] {
         if (backup)
-            retryWhileHeld([&] { return DeleteFileW(systemPath(*backup).c_str()) != 0; });
+            removeHeldFile(systemPath(*backup));
     };
     if (writeInPlace(content)) {
         removeBackup();

@@ -113,6 +113,11 @@ QString finalPath(const QString &path)
     return withoutSystemPrefix(QString::fromWCharArray(name.data(), int(length)));
 }
 
+bool removeHeldFile(const std::wstring &path)
+{
+    return retryWhileHeld([&path] { return DeleteFileW(path.c_str()) != 0; });
+}
+
 bool writeAll(HANDLE file, const QByteArray &content)
 {
     for (qsizetype done = 0; done < content.size();) {

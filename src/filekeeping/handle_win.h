@@ -72,3 +72,6 @@ std::optional<FileFacts> factsAt(const std::wstring &path);
 QString finalPath(const QString &path);
 
 bool writeAll(HANDLE file, const QByteArray &content);
+
+// Deletes the file at `path`, retried while another program holds it.
+bool removeHeldFile(const std::wstring &path);

@@ -39,7 +39,7 @@ TemporaryFile::~TemporaryFile()
 {
     m_file.reset();
     if (isValid())
-        retryWhileHeld([this] { return DeleteFileW(m_path.c_str()) != 0; });
+        removeHeldFile(m_path);
 }
 
 bool TemporaryFile::fill(const QByteArray &content)
