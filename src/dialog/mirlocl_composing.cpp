@@ -1,9 +1,7 @@
 // Saving: the line is composed afresh from the widgets.
 #include "dialog/optioncontrol.h"
 
-#include "messages/messages.h"
-#include "optionline/optioncomposer.h"
-#include "store/optionsfile.h"
+#include "store/statesaving.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -14,17 +12,10 @@
 
 void MirloCL::action()
 {
-    actionFailed = false;
-    const ComposedLine composed = composeOptionLine(currentState(), m_language);
-    if (composed.dumpFunctionMissing) {
-        actionFailed = true;
-        showWarning(missingDumpFunctionMessage());
-    }
-    m_store.setOptions(composed.line);
+    const StateSaved result = saveOptionState(m_store, currentState(), m_language);
     // OK must not close over a save that failed: the user can mend the
     // cause and press OK again, or cancel.
-    if (!m_store.save())
-        actionFailed = true;
+    actionFailed = result.dumpFunctionMissing || !result.saved;
 }
 
 void MirloCL::actionAndQuit()

@@ -27,7 +27,7 @@ FileContent inUtf8(const FileContent &content)
 
 } // namespace
 
-OptionsFile::OptionsFile(const QString &path) : m_path(path)
+OptionsFile::OptionsFile(const QString &path, Opening opening) : m_path(path), m_opening(opening)
 {
     load();
 }
@@ -43,16 +43,18 @@ void OptionsFile::load()
     const ReadStatus activation = readActivationFile();
     if (activation != ReadStatus::Read)
         m_active = 0;
-    if (isUnreadable(options))
+    m_bothRead = options == ReadStatus::Read && activation == ReadStatus::Read;
+    const bool readOnly = m_opening == Opening::ReadOnly;
+    if (isUnreadable(options) || (readOnly && options == ReadStatus::Missing))
         showError(cannotReadFileMessage(m_path));
-    if (isUnreadable(activation))
+    if (isUnreadable(activation) || (readOnly && activation == ReadStatus::Missing))
         showError(cannotReadFileMessage(activationPath()));
     reportInterruptedSaves(m_path);
     reportInterruptedSaves(activationPath());
 
     // Defaults are written for a missing file only; a file that could not
     // be read is the user's and stays as it is.
-    if (options != ReadStatus::Missing && activation != ReadStatus::Missing)
+    if (readOnly || (options != ReadStatus::Missing && activation != ReadStatus::Missing))
         return;
     if (!isUnreadable(options))
         saveOptionsFile();

@@ -22,11 +22,18 @@ public:
     // Only the start of the activation file is scanned for its number.
     static constexpr qsizetype activationBytesScanned = 4096;
 
-    explicit OptionsFile(const QString &path);
+    enum class Opening {
+        CreateMissing, // a missing file is written with its default
+        ReadOnly,      // a missing file is reported; nothing is written
+    };
+
+    explicit OptionsFile(const QString &path, Opening opening = Opening::CreateMissing);
 
     // Reads both files again. A file that exists but cannot be read is
     // reported, and taken as its default; it is never written here.
     void load();
+    // Whether the last load found both files and could read them.
+    bool bothRead() const { return m_bothRead; }
     // Records the activation flag as 1 or 0; nothing is written.
     void setActive(int flag);
     // Writes both files; every failure is reported in its own error box and
@@ -60,6 +67,8 @@ private:
                   const QByteArray &newFirstLine, const Compose &compose);
 
     QString m_path;
+    Opening m_opening;
+    bool m_bothRead = false;
     QString m_options;
     int m_active = 0;
     KnownFile m_optionsFile;
