@@ -18,6 +18,7 @@ struct Option
     {
         bool (*isIn)(const OptionState &state) = nullptr;
         void (*setIn)(OptionState &state) = nullptr;
+        std::string_view setting = {}; // the choice's name (choiceName)
     };
     using Part = std::variant<Choice, bool OptionState::*, QString OptionState::*>;
 
@@ -41,16 +42,29 @@ struct Option
     const char *explanation = nullptr; // in the dialog's translation context
 };
 
+// The name of each exclusive choice of the state, as the command line
+// names it; its values are named by their rows.
+template <auto field>
+inline constexpr std::string_view choiceName = {};
+template <> inline constexpr std::string_view choiceName<&OptionState::functions> = "functions";
+template <> inline constexpr std::string_view choiceName<&OptionState::calls> = "calls";
+template <> inline constexpr std::string_view choiceName<&OptionState::blocks> = "blocks";
+template <> inline constexpr std::string_view choiceName<&OptionState::conditions> = "conditions";
+template <> inline constexpr std::string_view choiceName<&OptionState::mode> = "mode";
+template <> inline constexpr std::string_view choiceName<&OptionState::dump> = "dump";
+
 template <auto field, auto value>
 constexpr Option::Choice choice()
 {
+    static_assert(!choiceName<field>.empty(), "an exclusive choice needs a name");
     return {[](const OptionState &state) { return state.*field == value; },
-            [](OptionState &state) { state.*field = value; }};
+            [](OptionState &state) { state.*field = value; }, choiceName<field>};
 }
 
 // The options in the order the line is written; the other options last.
-// Adding an option: a row here, its field in OptionState, its control in
-// the dialog's table, and the translations.
+// Adding an option: a row here, its field in OptionState (a new exclusive
+// choice: its choiceName too), its control in the dialog's table, and the
+// translations.
 inline constexpr Option optionTable[] = {
     {.name = "noFunctions", .part = choice<&OptionState::functions, FunctionCoverage::None>(),
      .token = QLatin1StringView("-noproc"), .explanation = QT_TRANSLATE_NOOP("MirloCL", "No function coverage.")},
