@@ -69,12 +69,18 @@ bool installTranslators(QCoreApplication &application, const QStringList &prefix
                                  .arg(directory.filePath()));
         return false;
     }
+    installTranslatorsFrom(application, prefixes, directory.filePath(), localeName);
+    return true;
+}
+
+void installTranslatorsFrom(QCoreApplication &application, const QStringList &prefixes,
+                            const QString &directory, const QString &localeName)
+{
     for (const QString &prefix : prefixes)
-        installTranslator(application, prefix + localeName, directory.filePath());
+        installTranslator(application, prefix + localeName, directory);
     // Qt's own texts: the file chooser's and the message boxes' buttons. An
     // installation that brings its Qt (a Windows one) brings them too.
     const QString qtBaseName = QStringLiteral("qtbase_") + localeName;
-    if (!installTranslator(application, qtBaseName, directory.filePath()))
+    if (!installTranslator(application, qtBaseName, directory))
         installTranslator(application, qtBaseName, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return true;
 }

@@ -14,5 +14,11 @@ class QCoreApplication;
 bool installTranslators(QCoreApplication &application, const QStringList &prefixes,
                         const QString &localeName = QLocale::system().name());
 
+// The translators of `directory` alone, with no check: a locale without its
+// files keeps the English source texts.
+void installTranslatorsFrom(QCoreApplication &application, const QStringList &prefixes,
+                            const QString &directory,
+                            const QString &localeName = QLocale::system().name());
+
 // $VIMBRADIR/lib/locale with the platform's separators.
 QString translationDirectory(const QString &installation);
