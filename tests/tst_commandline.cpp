@@ -1,5 +1,5 @@
 #include "app/commandline.h"
-#include "app/information.h"
+#include "app/request.h"
 
 #include "recordingprompter.h"
 
@@ -34,8 +34,8 @@ private Q_SLOTS:
     void parse();
     void absoluteFileName_data();
     void absoluteFileName();
-    void information_data();
-    void information();
+    void request_data();
+    void request();
 };
 
 void tst_CommandLine::parse_data()
@@ -130,23 +130,47 @@ void tst_CommandLine::absoluteFileName()
     QCOMPARE(::absoluteFileName(name, workingDirectory, PathStyle(style)), expected);
 }
 
-void tst_CommandLine::information_data()
+void tst_CommandLine::request_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("begins"); // empty: the dialog opens as usual
-    QTest::newRow("help") << QStringList{"-c", "--help", "x.opt"} << "Usage: vimbracl [-c | -c++";
-    QTest::newRow("version") << QStringList{"--version"} << "vimbracl 1.0\n";
-    QTest::newRow("single-dash-is-a-file") << QStringList{"-help"} << "";
-    QTest::newRow("dot-slash-reaches-the-file") << QStringList{"./--help"} << "";
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("fileOrError"); // the file, or a part of the error
+    QTest::addColumn<int>("changes");
+
+    using A = Request::Action;
+    const int error = int(A::UsageError);
+    QTest::newRow("help-anywhere") << QStringList{"-c", "--set", "--help", "x"} << int(A::Help) << "" << 0;
+    QTest::newRow("version") << QStringList{"--version"} << int(A::Version) << "" << 0;
+    QTest::newRow("single-dash-is-the-dialog") << QStringList{"-help"} << int(A::Dialog) << "" << 0;
+    QTest::newRow("dot-slash-reaches-the-file") << QStringList{"./--help"} << int(A::Dialog) << "" << 0;
+    QTest::newRow("after-double-dash-a-file") << QStringList{"--", "--set"} << int(A::Dialog) << "" << 0;
+    QTest::newRow("show") << QStringList{"-ada", "--show", "x.opt"} << int(A::Show) << "x.opt" << 0;
+    QTest::newRow("set-pairs-then-file") << QStringList{"--set", "mode=count", "link-file=a=b", "--on", "x=y"}
+                                         << int(A::Set) << "x=y" << 2;
+    QTest::newRow("file-named-like-option") << QStringList{"--set", "--off", "--", "--set"} << int(A::Set) << "--set" << 0;
+    QTest::newRow("set-without-file") << QStringList{"--set", "mode=count", ""} << error << ": no File" << 0;
+    QTest::newRow("unknown-name-lists-names") << QStringList{"--set", "Mode=count", "x"} << error
+                                              << "no setting \"Mode\"; the settings are: functions, calls," << 0;
+    QTest::newRow("wrong-value-lists-values") << QStringList{"--set", "mode=fast", "x"} << error
+                                              << "\"mode\" cannot be \"fast\"; its values are: pass, count, compact" << 0;
+    QTest::newRow("flag-is-on-or-off") << QStringList{"--set", "ada83=yes", "x"} << error << "are: on, off" << 0;
+    QTest::newRow("text-on-one-line") << QStringList{"--set", "other-options=a\nb", "x"} << error << "line break" << 0;
+    QTest::newRow("show-changes-nothing") << QStringList{"--show", "--on", "x"} << error << "--show changes nothing" << 0;
 }
 
-void tst_CommandLine::information()
+void tst_CommandLine::request()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(QString, begins);
-    const std::optional<QString> printed = requestedInformation(arguments);
-    QCOMPARE(printed.has_value(), !begins.isEmpty());
-    QVERIFY(!printed || printed->startsWith(begins));
+    QFETCH(int, action);
+    QFETCH(QString, fileOrError);
+    QFETCH(int, changes);
+    const Request request = parseRequest(arguments);
+    QCOMPARE(int(request.action), action);
+    QCOMPARE(request.changes.size(), changes);
+    if (request.action == Request::Action::UsageError)
+        QVERIFY2(request.error().contains(fileOrError), qPrintable(request.error()));
+    else if (!fileOrError.isEmpty())
+        QCOMPARE(request.fileName, fileOrError);
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

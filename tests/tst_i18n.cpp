@@ -87,7 +87,7 @@ void tst_I18n::startRefusedWithoutInstallation()
         qputenv("VIMBRADIR", vimbradir.replace("INSTALLATION", installation.toLocal8Bit()));
 
     RecordingPrompter boxes;
-    const int exitCode = runProgram(*qApp, {{"-c++", "proj.opt"}, m_project->path(), {}});
+    const int exitCode = runDialog(*qApp, {{"-c++", "proj.opt"}, m_project->path(), {}});
 
     QCOMPARE(exitCode, -1);
     QCOMPARE(boxes.messages.size(), 1);
@@ -133,7 +133,7 @@ void tst_I18n::startRefusedForNamesThatNameNoFile()
     QDir::setCurrent(before.path());
 
     RecordingPrompter boxes;
-    QCOMPARE(runProgram(*qApp, input), -1);
+    QCOMPARE(runDialog(*qApp, input), -1);
     QCOMPARE(boxes.texts(), QStringList{text});
     QCOMPARE(boxes.messages[0].severity, Prompter::Severity::Error);
     QCOMPARE(entriesOf(m_project->path()), QStringList());

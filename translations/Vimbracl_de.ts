@@ -388,5 +388,47 @@ To be written: %2</source>
         <translation>Jetzt in der Datei: %1
 Zu schreiben: %2</translation>
     </message>
+    <message>
+        <source>No: the file is left as it is.</source>
+        <translation>Nein: Die Datei bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Error in Command Line : %1</source>
+        <translation>Fehler in der Befehlszeile : %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a setting and its value, NAME=VALUE</source>
+        <translation>„%1“ ist keine Einstellung mit Wert, NAME=WERT</translation>
+    </message>
+    <message>
+        <source>there is no setting &quot;%1&quot;; the settings are: %2</source>
+        <comment>%2 lists the settings&apos; names</comment>
+        <translation>Es gibt keine Einstellung „%1“; die Einstellungen sind: %2</translation>
+    </message>
+    <message>
+        <source>the setting &quot;%1&quot; cannot hold a line break</source>
+        <translation>Die Einstellung „%1“ kann keinen Zeilenumbruch enthalten</translation>
+    </message>
+    <message>
+        <source>the setting &quot;%1&quot; cannot be &quot;%2&quot;; its values are: %3</source>
+        <comment>%3 lists the setting&apos;s values</comment>
+        <translation>Die Einstellung „%1“ kann nicht „%2“ sein; ihre Werte sind: %3</translation>
+    </message>
+    <message>
+        <source>--show takes one file, not &quot;%1&quot; too</source>
+        <translation>--show nimmt eine Datei, nicht auch „%1“</translation>
+    </message>
+    <message>
+        <source>--set needs NAME=VALUE, --on or --off before the file</source>
+        <translation>--set braucht NAME=WERT, --on oder --off vor der Datei</translation>
+    </message>
+    <message>
+        <source>--show changes nothing: it takes no --set, --on or --off</source>
+        <translation>--show ändert nichts: Es nimmt kein --set, --on oder --off</translation>
+    </message>
+    <message>
+        <source>Try &quot;vimbracl --help&quot;.</source>
+        <translation>Versuchen Sie „vimbracl --help“.</translation>
+    </message>
 </context>
 </TS>

@@ -388,5 +388,47 @@ To be written: %2</source>
         <translation>Dans le fichier maintenant&#xa0;: %1
 À écrire&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>No: the file is left as it is.</source>
+        <translation>Non&#xa0;: le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Error in Command Line : %1</source>
+        <translation>Erreur dans la ligne de commande&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a setting and its value, NAME=VALUE</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un réglage et sa valeur, NOM=VALEUR</translation>
+    </message>
+    <message>
+        <source>there is no setting &quot;%1&quot;; the settings are: %2</source>
+        <comment>%2 lists the settings&apos; names</comment>
+        <translation>il n’y a pas de réglage «&#xa0;%1&#xa0;»&#xa0;; les réglages sont&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the setting &quot;%1&quot; cannot hold a line break</source>
+        <translation>le réglage «&#xa0;%1&#xa0;» ne peut pas contenir de saut de ligne</translation>
+    </message>
+    <message>
+        <source>the setting &quot;%1&quot; cannot be &quot;%2&quot;; its values are: %3</source>
+        <comment>%3 lists the setting&apos;s values</comment>
+        <translation>le réglage «&#xa0;%1&#xa0;» ne peut pas valoir «&#xa0;%2&#xa0;»&#xa0;; ses valeurs sont&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>--show takes one file, not &quot;%1&quot; too</source>
+        <translation>--show prend un seul fichier, pas aussi «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--set needs NAME=VALUE, --on or --off before the file</source>
+        <translation>--set demande NOM=VALEUR, --on ou --off avant le fichier</translation>
+    </message>
+    <message>
+        <source>--show changes nothing: it takes no --set, --on or --off</source>
+        <translation>--show ne change rien&#xa0;: il ne prend ni --set, ni --on, ni --off</translation>
+    </message>
+    <message>
+        <source>Try &quot;vimbracl --help&quot;.</source>
+        <translation>Essayez «&#xa0;vimbracl --help&#xa0;».</translation>
+    </message>
 </context>
 </TS>

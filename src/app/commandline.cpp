@@ -26,21 +26,31 @@ QString absoluteFileName(const QString &name, const QString &workingDirectory, P
     return workingDirectory + separator(style) + name;
 }
 
+bool takeSwitch(const QString &argument, CommandLine &commandLine)
+{
+    if (argument == QLatin1String("-c++"))
+        commandLine.language = Language::CPlusPlus;
+    else if (argument == QLatin1String("-c"))
+        commandLine.language = Language::C;
+    else if (argument == QLatin1String("-ada"))
+        commandLine.language = Language::Ada;
+    else if (argument == QLatin1String("-nolink"))
+        commandLine.noLink = true;
+    else if (argument == QLatin1String("-nostaticdir"))
+        commandLine.noStaticDir = true;
+    else
+        return false;
+    return true;
+}
+
 CommandLine parseCommandLine(const QStringList &arguments, const QString &workingDirectory)
 {
     CommandLine commandLine;
+    bool optionsEnded = false;
     for (const QString &argument : arguments) {
-        if (argument == QLatin1String("-c++"))
-            commandLine.language = Language::CPlusPlus;
-        else if (argument == QLatin1String("-c"))
-            commandLine.language = Language::C;
-        else if (argument == QLatin1String("-ada"))
-            commandLine.language = Language::Ada;
-        else if (argument == QLatin1String("-nolink"))
-            commandLine.noLink = true;
-        else if (argument == QLatin1String("-nostaticdir"))
-            commandLine.noStaticDir = true;
-        else
+        if (!optionsEnded && argument == QLatin1String("--"))
+            optionsEnded = true;
+        else if (optionsEnded || !takeSwitch(argument, commandLine))
             commandLine.fileName = argument;
     }
     if (commandLine.fileName.isEmpty()) {

@@ -28,7 +28,11 @@ inline constexpr PathStyle nativePathStyle = PathStyle::Posix;
 QString absoluteFileName(const QString &name, const QString &workingDirectory,
                          PathStyle style = nativePathStyle);
 
+// Applies the argument to `commandLine` when it is one of the tool chain's
+// switches (-c, -c++, -ada, -nolink, -nostaticdir); false for any other.
+bool takeSwitch(const QString &argument, CommandLine &commandLine);
+
 // `arguments` are the program's arguments after its name. The last file name
-// and the last language switch win. Without a file name, or with a relative
+// and the last language switch win; after "--" every argument is a name. Without a file name, or with a relative
 // one and no working directory, the error box is shown and `error` is set.
 CommandLine parseCommandLine(const QStringList &arguments, const QString &workingDirectory);

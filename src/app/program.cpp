@@ -11,9 +11,36 @@
 #include <QFile>
 #include <QFileInfo>
 
-ProgramInput programInput(int argc, char *argv[])
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <shellapi.h>
+#endif
+
+namespace {
+
+#ifdef Q_OS_WIN
+// argv holds the command line narrowed to the code page, which loses what
+// the page lacks.
+QStringList windowsArguments()
+{
+    int count = 0;
+    LPWSTR *arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    QStringList result;
+    for (int i = 1; arguments && i < count; ++i)
+        result.append(QString::fromWCharArray(arguments[i]));
+    LocalFree(arguments);
+    return result;
+}
+#endif
+
+} // namespace
+
+ProgramInput programInput([[maybe_unused]] int argc, [[maybe_unused]] char *argv[])
 {
     ProgramInput input;
+#ifdef Q_OS_WIN
+    input.arguments = windowsArguments();
+#else
     for (int i = 1; i < argc; ++i) {
         const QByteArray bytes(argv[i]);
         input.arguments.append(QFile::decodeName(bytes));
@@ -21,6 +48,7 @@ ProgramInput programInput(int argc, char *argv[])
         if (QFile::encodeName(input.arguments.last()) != bytes)
             input.undecodable.append(input.arguments.last());
     }
+#endif
     // A directory that is gone, or whose name does not decode, must not turn
     // a relative name into some other file.
     const QString current = QDir::currentPath();
@@ -29,7 +57,7 @@ ProgramInput programInput(int argc, char *argv[])
     return input;
 }
 
-int runProgram(QApplication &application, const ProgramInput &input)
+int runDialog(QApplication &application, const ProgramInput &input)
 {
     if (!installTranslators(application, {QStringLiteral("Vimbracl_")}))
         return -1;

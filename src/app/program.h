@@ -13,10 +13,12 @@ struct ProgramInput
     QStringList undecodable; // arguments whose bytes do not decode to a name
 };
 
-// QApplication has already taken its own options out of argv.
+// Read before Qt takes its own options out of argv. On Windows the
+// arguments are read from the UTF-16 command line, so every name decodes.
 ProgramInput programInput(int argc, char *argv[]);
 
-// Everything main() does once the application object exists: the
-// installation check, the command line, the store, the dialog and the event
-// loop. Returns the process exit code: -1 when the program cannot start.
-int runProgram(QApplication &application, const ProgramInput &input);
+// The dialog, once the application object has taken its own options out of
+// `input.arguments`: the installation check, the command line, the store,
+// the dialog and the event loop. Returns the process exit code: -1 when the
+// program cannot start.
+int runDialog(QApplication &application, const ProgramInput &input);

@@ -27,7 +27,7 @@ build_debian_package() {
         -DCMAKE_SKIP_INSTALL_RPATH=ON \
         -DCMAKE_CXX_FLAGS="$(env "${flags[@]}" CPPFLAGS) $(env "${flags[@]}" CXXFLAGS)" \
         -DCMAKE_EXE_LINKER_FLAGS="$(env "${flags[@]}" LDFLAGS)" >/dev/null
-    cmake --build "$DEB_BUILD" --target vimbracl vimbracl_lrelease desktop_icon --parallel "$(nproc)" >/dev/null
+    cmake --build "$DEB_BUILD" --target vimbracl vimbracl_lrelease desktop_icon bash_completion --parallel "$(nproc)" >/dev/null
     rm -rf "$tree"
     mkdir -p "$tree/debian"
     cp "$ROOT/packaging/debian/control" "$ROOT/packaging/debian/changelog" "$tree/debian/"
