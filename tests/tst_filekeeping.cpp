@@ -1,6 +1,9 @@
 // Whatever stands at the two names, start-up and saving never lose,
 // misplace or corrupt a byte of the user's files.
 #include "filekeeping/savepoints.h"
+#ifdef Q_OS_WIN
+#include "filekeeping/systemcalls_win.h"
+#endif
 #include "store/optionsfile.h"
 
 #include "filehelpers.h"
@@ -67,6 +70,62 @@ bool makeSocket(const QString &path)
 }
 #endif
 
+#ifdef Q_OS_WIN
+// Win32 calls failing as Windows documents, through the program's table:
+// each named call fails with its code at its first use or at every use,
+// having done what Windows says it has done by then.
+struct CallFault
+{
+    DWORD error = 0;
+    bool once = false;
+    int uses = 0;
+};
+QMap<QString, CallFault> callFaults;
+
+bool fails(const char *call)
+{
+    const auto fault = callFaults.find(call);
+    if (fault == callFaults.end() || (fault->once && fault->uses++ > 0))
+        return false;
+    SetLastError(fault->error);
+    return true;
+}
+
+void installCallFaults(const QString &spec) // "ReplaceFileW:1177,DeleteFileW:5:once"
+{
+    callFaults.clear();
+    for (const QString &fault : spec.split(',', Qt::SkipEmptyParts))
+        callFaults.insert(fault.section(':', 0, 0), {fault.section(':', 1, 1).toULong(), fault.endsWith(":once")});
+    SystemCalls &calls = systemCalls();
+    calls = SystemCalls();
+    calls.replaceFile = [](LPCWSTR replaced, LPCWSTR replacement, LPCWSTR backup, DWORD flags, LPVOID, LPVOID) -> BOOL {
+        if (!fails("ReplaceFileW"))
+            return ReplaceFileW(replaced, replacement, backup, flags, nullptr, nullptr);
+        const DWORD error = GetLastError();
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT && !backup)
+            DeleteFileW(replaced);
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+            MoveFileExW(replaced, backup ? backup : L"elsewhere", 0);
+        SetLastError(error);
+        return FALSE;
+    };
+    calls.moveFile = [](LPCWSTR from, LPCWSTR to, DWORD flags) -> BOOL {
+        return !fails("MoveFileExW") && MoveFileExW(from, to, flags);
+    };
+    calls.deleteFile = [](LPCWSTR path) -> BOOL { return !fails("DeleteFileW") && DeleteFileW(path); };
+    calls.flushFileBuffers = [](HANDLE file) -> BOOL { return !fails("FlushFileBuffers") && FlushFileBuffers(file); };
+    calls.getFileAttributes = [](LPCWSTR path) -> DWORD {
+        return fails("GetFileAttributesW") ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path);
+    };
+    calls.getFileInformationByHandle = [](HANDLE file, LPBY_HANDLE_FILE_INFORMATION info) -> BOOL {
+        const BOOL got = GetFileInformationByHandle(file, info);
+        if (fails("FileIndexZero")) // a network file system's answer
+            info->nFileIndexHigh = info->nFileIndexLow = 0;
+        return got;
+    };
+}
+#endif
+
 } // namespace
 
 class tst_FileKeeping : public QObject
@@ -96,6 +155,8 @@ private Q_SLOTS:
     void windowsNamesAndAttributes_data();
     void windowsNamesAndAttributes();
     void readsShareEverything();
+    void windowsCallFailuresKeepTheBytes_data();
+    void windowsCallFailuresKeepTheBytes();
 
 private:
     QString path(const QString &name = QStringLiteral("proj.opt")) const { return m_dir->filePath(name); }
@@ -571,3 +632,55 @@ void tst_FileKeeping::readsShareEverything()
 
 QTEST_GUILESS_MAIN(tst_FileKeeping)
 #include "tst_filekeeping.moc"
+
+// Whatever a Win32 call does wrong, each file's name holds its old or its
+// new bytes whole, or where no move at all succeeds both stay beside it,
+// the old ones as a backup the next start reports; a save is reported done
+// only when the new ones are there, with one box for each file otherwise.
+void tst_FileKeeping::windowsCallFailuresKeepTheBytes_data()
+{
+#ifndef Q_OS_WIN
+    QSKIP("these are Win32's calls");
+#endif
+    QTest::addColumn<QString>("faults");
+    QTest::addColumn<QString>("named"); // new, old, or none: both copies beside it
+    QTest::addColumn<QStringList>("left"); // beside each of the two files
+    QTest::newRow("held-once") << "ReplaceFileW:1175:once" << "new" << QStringList();
+    QTest::newRow("old-cannot-be-removed") << "ReplaceFileW:1175" << "old" << QStringList();
+    QTest::newRow("new-cannot-be-named") << "ReplaceFileW:1176" << "old" << QStringList();
+    QTest::newRow("new-cannot-be-moved") << "ReplaceFileW:1177" << "new" << QStringList();
+    QTest::newRow("nothing-can-be-moved") << "ReplaceFileW:1177,MoveFileExW:5" << "none"
+                                          << QStringList{".vimbracl-save-", ".vimbracl-backup"};
+    QTest::newRow("disk-full") << "FlushFileBuffers:112" << "old" << QStringList();
+    QTest::newRow("backup-cannot-be-removed") << "DeleteFileW:5" << "new" << QStringList{".vimbracl-backup"};
+    QTest::newRow("zero-file-ids") << "FileIndexZero:0" << "new" << QStringList();
+}
+
+void tst_FileKeeping::windowsCallFailuresKeepTheBytes()
+{
+#ifdef Q_OS_WIN
+    QFETCH(QString, faults);
+    QFETCH(QString, named);
+    QFETCH(QStringList, left);
+    QVERIFY(writeBytes(path(), "-count\nnote") && writeBytes(path() + "_act", "0"));
+    installCallFaults(faults);
+    OptionsFile store(path());
+    const QStringList boxes = saveLine(store, "-trace");
+    systemCalls() = SystemCalls();
+
+    const QMap<QString, QList<QByteArray>> bytes = {{"new", {"-trace\nnote", "1"}}, {"old", {"-count\nnote", "0"}}};
+    QCOMPARE(QFile::exists(path()), named != "none");
+    QCOMPARE(readBytes(path()), bytes.value(named).value(0));
+    QCOMPARE(readBytes(path() + "_act"), bytes.value(named).value(1));
+    QCOMPARE(boxes.size(), named == "new" ? 0 : 2);
+    QStringList others = entriesOf(m_dir->path());
+    others.removeAll("proj.opt");
+    others.removeAll("proj.opt_act");
+    QCOMPARE(others.size(), 2 * left.size());
+    for (const QString &other : others)
+        QVERIFY2(std::any_of(left.begin(), left.end(), [&](const QString &kind) { return other.contains(kind); }),
+                 qPrintable(other));
+    for (const QString &backup : others.filter(".vimbracl-backup"))
+        QVERIFY(readBytes(path(backup)) == "-count\nnote" || readBytes(path(backup)) == "0");
+#endif
+}

@@ -27,7 +27,7 @@ Backup::Outcome Backup::make(const QByteArray &target, const struct stat &target
     if (!copy.fill(bytes))
         return Outcome::Failed;
     const QString fileName = QFile::decodeName(fileNameOf(target));
-    for (int attempt = 1; attempt <= 100; ++attempt) {
+    for (int attempt = 1; attempt <= maximumBackupAttempt; ++attempt) {
         const QByteArray name =
                 joined(directoryOf(target), QFile::encodeName(backupFileName(fileName, attempt)));
         switch (copy.nameWithoutReplacing(name)) {

@@ -14,8 +14,13 @@ bool sameFile(const QString &first, const QString &second)
 {
     const std::optional<FileFacts> one = factsAt(systemPath(first));
     const std::optional<FileFacts> other = factsAt(systemPath(second));
-    return one && other && one->identity.device == other->identity.device
-            && one->identity.inode == other->identity.inode;
+    if (!one || !other)
+        return false;
+    // Network and shared folders (SSHFS-Win, WebDAV, VirtualBox) give every
+    // file the ID 0, which tells no two files apart: their paths do.
+    if (one->identity.inode == 0 || other->identity.inode == 0)
+        return finalPath(first).compare(finalPath(second), Qt::CaseInsensitive) == 0;
+    return one->identity.device == other->identity.device && one->identity.inode == other->identity.inode;
 }
 
 QStringList interruptedSaveBackups(const QString &path)

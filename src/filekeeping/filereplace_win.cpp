@@ -20,12 +20,28 @@ constexpr DWORD keptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
 
 bool exists(const std::wstring &path)
 {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return systemCalls().getFileAttributes(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Only "not found" means that nothing stands at the name: a file whose
+// deletion is pending, or one the process may not look at, answers
+// otherwise.
+bool isFree(const std::wstring &path)
+{
+    if (exists(path))
+        return false;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool isUnsupported(DWORD error)
+{
+    return error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION || error == ERROR_INVALID_PARAMETER;
 }
 
 bool moveWithoutReplacing(const std::wstring &from, const std::wstring &to)
 {
-    return retryWhileHeld([&] { return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != 0; });
+    return retryWhileHeld([&] { return systemCalls().moveFile(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != 0; });
 }
 
 } // namespace
@@ -42,7 +58,8 @@ struct FileReplacement::State
 
     WriteResult createFile(const QByteArray &content);
     WriteResult replaceWhole(const QByteArray &content);
-    bool replaceWith(const TemporaryFile &temporary);
+    bool replaceWith(TemporaryFile &temporary);
+    std::optional<std::wstring> freeBackupName() const;
     WriteResult overwriteInPlace(const QByteArray &content);
     std::optional<QString> backUp(const QByteArray &previous);
     bool writeInPlace(const QByteArray &content);
@@ -129,37 +146,69 @@ WriteResult FileReplacement::State::replaceWhole(const QByteArray &content)
         return WriteResult::CannotWrite;
     if (!replaceWith(temporary))
         return WriteResult::CannotCreate;
-    temporary.named();
     if (facts.attributes & keptAttributes)
-        SetFileAttributesW(target.c_str(), facts.attributes & keptAttributes);
+        systemCalls().setFileAttributes(target.c_str(), facts.attributes & keptAttributes);
     return noteWritten() ? WriteResult::Written : WriteResult::CannotWrite;
 }
 
-bool FileReplacement::State::replaceWith(const TemporaryFile &temporary)
+// The old file moves to a backup name of the program's own as the new one
+// takes its name, so whatever fails, the old and the new bytes each keep a
+// name. After a failure the name is given back by what stands there, not by
+// the error: Windows documents that 1176 and 1177 can leave it free. Unless
+// a file is found at the name, the new bytes take it, or else the old ones
+// go back; moves replace nothing. True when the new bytes have the name;
+// otherwise the temporary is kept unless a file holds the name.
+bool FileReplacement::State::replaceWith(TemporaryFile &temporary)
 {
-    constexpr DWORD flags = REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS;
-    if (retryWhileHeld([&] {
-            // The call needs to delete the file, which must still be a
-            // file; asked first, as Wine's call leaves a file of its own
-            // behind each time it cannot, and replaces a directory.
-            if (!FileHandle(CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)).isValid())
-                return false;
-            return ReplaceFileW(target.c_str(), temporary.path().c_str(), nullptr, flags, nullptr, nullptr) != 0;
-        }))
-        return true;
-    // It can fail having removed the file but before naming the new one:
-    // the new bytes must then take the name, never be thrown away.
-    if (!exists(target))
-        return moveWithoutReplacing(temporary.path(), target);
-    // File systems without the call.
-    const DWORD error = GetLastError();
-    if (error != ERROR_NOT_SUPPORTED && error != ERROR_INVALID_FUNCTION && error != ERROR_INVALID_PARAMETER)
+    const std::optional<std::wstring> backup = freeBackupName();
+    if (!backup)
         return false;
-    return retryWhileHeld([&] {
-        return MoveFileExW(temporary.path().c_str(), target.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    constexpr DWORD flags = REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS;
+    const bool replaced = retryWhileHeld([&] {
+        // The call needs to delete the file, which must still be a file;
+        // asked first, as Wine's call replaces a directory.
+        if (!FileHandle(systemCalls().createFile(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)).isValid())
+            return false;
+        return systemCalls().replaceFile(target.c_str(), temporary.path().c_str(), backup->c_str(), flags, nullptr,
+                                         nullptr) != 0;
     });
+    const DWORD error = GetLastError();
+    const auto newBytesNamed = [&] {
+        temporary.named();
+        removeHeldFile(*backup);
+        return true;
+    };
+    if (replaced)
+        return newBytesNamed();
+    if (exists(target)) {
+        // File systems without the call.
+        if (isUnsupported(error) && retryWhileHeld([&] {
+                return systemCalls().moveFile(temporary.path().c_str(), target.c_str(),
+                                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+            }))
+            return newBytesNamed();
+        return false;
+    }
+    if (moveWithoutReplacing(temporary.path(), target))
+        return newBytesNamed();
+    if (moveWithoutReplacing(*backup, target))
+        return false;
+    // Neither could take it: both copies stay, and the next start reports
+    // the backup.
+    temporary.named();
+    return false;
+}
+
+std::optional<std::wstring> FileReplacement::State::freeBackupName() const
+{
+    const QFileInfo file(path);
+    for (int attempt = 1; attempt <= maximumBackupAttempt; ++attempt) {
+        const std::wstring backup = systemPath(file.dir().filePath(backupFileName(file.fileName(), attempt)));
+        if (isFree(backup))
+            return backup;
+    }
+    return std::nullopt;
 }
 
 // A synced copy of the previous bytes stands beside the file while it is
@@ -197,13 +246,13 @@ std::optional<QString> FileReplacement::State::backUp(const QByteArray &previous
     if (!copy.fill(previous))
         return QString();
     const QFileInfo file(path);
-    for (int attempt = 1; attempt < 100; ++attempt) {
+    for (int attempt = 1; attempt <= maximumBackupAttempt; ++attempt) {
         const QString backup = file.dir().filePath(backupFileName(file.fileName(), attempt));
         if (moveWithoutReplacing(copy.path(), systemPath(backup))) {
             copy.named();
             if (reachSavePoint(SavePoint::BackupNamed, path))
                 return backup;
-            DeleteFileW(systemPath(backup).c_str());
+            systemCalls().deleteFile(systemPath(backup).c_str());
             return QString();
         }
         if (GetLastError() != ERROR_ALREADY_EXISTS && GetLastError() != ERROR_FILE_EXISTS)
@@ -219,7 +268,7 @@ bool FileReplacement::State::writeInPlace(const QByteArray &content)
     end.QuadPart = content.size();
     return file.isValid() && writeAll(file.get(), content) && reachSavePoint(SavePoint::WrittenInPlace, path)
             && SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) && SetEndOfFile(file.get())
-            && FlushFileBuffers(file.get()) && noteWritten();
+            && systemCalls().flushFileBuffers(file.get()) && noteWritten();
 }
 
 bool FileReplacement::State::noteWritten()

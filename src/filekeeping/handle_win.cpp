@@ -70,7 +70,7 @@ FileHandle openShared(const std::wstring &path, DWORD access, DWORD disposition,
 {
     FileHandle file;
     retryWhileHeld([&] {
-        file = FileHandle(CreateFileW(path.c_str(), access,
+        file = FileHandle(systemCalls().createFile(path.c_str(), access,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, disposition, flags, nullptr));
         return file.isValid();
@@ -81,7 +81,7 @@ FileHandle openShared(const std::wstring &path, DWORD access, DWORD disposition,
 std::optional<FileFacts> factsOf(HANDLE file)
 {
     BY_HANDLE_FILE_INFORMATION info = {};
-    if (!GetFileInformationByHandle(file, &info))
+    if (!systemCalls().getFileInformationByHandle(file, &info))
         return std::nullopt;
     FileFacts facts;
     facts.identity.device = info.dwVolumeSerialNumber;
@@ -115,7 +115,7 @@ QString finalPath(const QString &path)
 
 bool removeHeldFile(const std::wstring &path)
 {
-    return retryWhileHeld([&path] { return DeleteFileW(path.c_str()) != 0; });
+    return retryWhileHeld([&path] { return systemCalls().deleteFile(path.c_str()) != 0; });
 }
 
 bool writeAll(HANDLE file, const QByteArray &content)
@@ -123,7 +123,7 @@ bool writeAll(HANDLE file, const QByteArray &content)
     for (qsizetype done = 0; done < content.size();) {
         const DWORD wanted = DWORD(qMin<qsizetype>(content.size() - done, 1 << 20));
         DWORD written = 0;
-        if (!WriteFile(file, content.constData() + done, wanted, &written, nullptr) || written == 0)
+        if (!systemCalls().writeFile(file, content.constData() + done, wanted, &written, nullptr) || written == 0)
             return false;
         done += written;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "filekeeping/fileaccess.h"
+#include "filekeeping/systemcalls_win.h"
 
 #include <QString>
 

@@ -32,7 +32,7 @@ FileContent readFileAt(const QString &path, qsizetype limit, ReadMode mode, File
         return {ReadStatus::Missing, {}, {}};
     const std::wstring name = systemPath(path);
     // A directory is never opened, and so never waited for.
-    const DWORD attributes = GetFileAttributesW(name.c_str());
+    const DWORD attributes = systemCalls().getFileAttributes(name.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return {isMissing(GetLastError()) ? ReadStatus::Missing : ReadStatus::Unreadable, {}, {}};
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)

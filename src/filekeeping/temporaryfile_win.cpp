@@ -14,7 +14,7 @@ void removeStaleTemporaries(const QDir &directory)
     const QDateTime before = QDateTime::currentDateTime().addSecs(-staleTemporarySeconds);
     for (const QFileInfo &entry : directory.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (isTemporaryFileName(entry.fileName()) && entry.lastModified() < before)
-            DeleteFileW(systemPath(entry.filePath()).c_str());
+            systemCalls().deleteFile(systemPath(entry.filePath()).c_str());
     }
 }
 
@@ -26,7 +26,7 @@ TemporaryFile::TemporaryFile(const QString &target) : m_target(target)
     removeStaleTemporaries(directory);
     for (int attempt = 0; attempt < 16 && !m_file.isValid(); ++attempt) {
         const std::wstring path = systemPath(directory.filePath(temporaryFileName()));
-        m_file = FileHandle(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+        m_file = FileHandle(systemCalls().createFile(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
                                         nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (m_file.isValid())
             m_path = path;
@@ -45,7 +45,7 @@ TemporaryFile::~TemporaryFile()
 bool TemporaryFile::fill(const QByteArray &content)
 {
     const bool filled = reachSavePoint(SavePoint::TemporaryCreated, m_target) && writeAll(m_file.get(), content)
-            && FlushFileBuffers(m_file.get());
+            && systemCalls().flushFileBuffers(m_file.get());
     m_file.reset();
     return filled && reachSavePoint(SavePoint::TemporaryWritten, m_target);
 }

@@ -1,0 +1,7 @@
+#include "filekeeping/systemcalls_win.h"
+
+SystemCalls &systemCalls()
+{
+    static SystemCalls calls;
+    return calls;
+}
