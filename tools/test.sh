@@ -27,13 +27,17 @@ fuzz_option_line() {
     cmake --build "$dir" --target fuzz_option_line --parallel "$(nproc)" >/dev/null
     mkdir -p "$dir/corpus" "$dir/artifacts"
     echo "Fuzzing the option line for $seconds s"
-    if ! "$dir/tests/fuzz/fuzz_option_line" -max_total_time="$seconds" -print_final_stats=1 \
+    # The check is about bytes: its files live in memory where the system
+    # has a memory file system, and syncs there cost nothing.
+    local files=${TMPDIR:-/tmp}
+    [ -d /dev/shm ] && [ -w /dev/shm ] && files=/dev/shm
+    if ! TMPDIR=$files "$dir/tests/fuzz/fuzz_option_line" -max_total_time="$seconds" -print_final_stats=1 \
             -artifact_prefix="$dir/artifacts/" "$dir/corpus" "$ROOT/tests/fuzz/corpus" 2>"$dir/fuzz.log"; then
         tail -40 "$dir/fuzz.log"
         echo "error: the fuzzer found a fault; the input is in $dir/artifacts" >&2
         exit 1
     fi
-    grep -E '^Done' "$dir/fuzz.log"
+    grep -E '^Done' "$dir/fuzz.log" | awk '{ printf "%s (%d inputs a second)\n", $0, $2 / $5 }'
 }
 
 fuzz_option_line
