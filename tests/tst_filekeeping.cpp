@@ -81,6 +81,7 @@ struct CallFault
     int uses = 0;
 };
 QMap<QString, CallFault> callFaults;
+QList<DWORD> attributesSet; // Wine reports every file as to be archived
 
 bool fails(const char *call)
 {
@@ -109,6 +110,17 @@ void installCallFaults(const QString &spec) // "ReplaceFileW:1177,DeleteFileW:5:
         SetLastError(error);
         return FALSE;
     };
+    // A folder whose ACL lets the user write the file but not delete it.
+    calls.createFile = [](LPCWSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition,
+                          DWORD flags, HANDLE model) -> HANDLE {
+        if (access == DELETE && fails("CreateFileW-DELETE"))
+            return INVALID_HANDLE_VALUE;
+        return CreateFileW(name, access, share, security, disposition, flags, model);
+    };
+    calls.setFileAttributes = [](LPCWSTR name, DWORD attributes) -> BOOL {
+        attributesSet.append(attributes);
+        return SetFileAttributesW(name, attributes);
+    };
     calls.moveFile = [](LPCWSTR from, LPCWSTR to, DWORD flags) -> BOOL {
         return !fails("MoveFileExW") && MoveFileExW(from, to, flags);
     };
@@ -119,6 +131,7 @@ void installCallFaults(const QString &spec) // "ReplaceFileW:1177,DeleteFileW:5:
     };
     calls.getFileInformationByHandle = [](HANDLE file, LPBY_HANDLE_FILE_INFORMATION info) -> BOOL {
         const BOOL got = GetFileInformationByHandle(file, info);
+        info->dwFileAttributes &= ~DWORD(FILE_ATTRIBUTE_ARCHIVE); // a backup program has copied it
         if (fails("FileIndexZero")) // a network file system's answer
             info->nFileIndexHigh = info->nFileIndexLow = 0;
         return got;
@@ -652,6 +665,8 @@ void tst_FileKeeping::windowsCallFailuresKeepTheBytes_data()
     QTest::newRow("nothing-can-be-moved") << "ReplaceFileW:1177,MoveFileExW:5" << "none"
                                           << QStringList{".vimbracl-save-", ".vimbracl-backup"};
     QTest::newRow("disk-full") << "FlushFileBuffers:112" << "old" << QStringList();
+    QTest::newRow("deleting-refused-written-in-place") << "CreateFileW-DELETE:5" << "new" << QStringList();
+    QTest::newRow("acl-not-kept-written-in-place") << "ReplaceFileW:5" << "new" << QStringList();
     QTest::newRow("backup-cannot-be-removed") << "DeleteFileW:5" << "new" << QStringList{".vimbracl-backup"};
     QTest::newRow("zero-file-ids") << "FileIndexZero:0" << "new" << QStringList();
 }
@@ -664,6 +679,7 @@ void tst_FileKeeping::windowsCallFailuresKeepTheBytes()
     QFETCH(QStringList, left);
     QVERIFY(writeBytes(path(), "-count\nnote") && writeBytes(path() + "_act", "0"));
     installCallFaults(faults);
+    attributesSet.clear();
     OptionsFile store(path());
     const QStringList boxes = saveLine(store, "-trace");
     systemCalls() = SystemCalls();
@@ -673,6 +689,10 @@ void tst_FileKeeping::windowsCallFailuresKeepTheBytes()
     QCOMPARE(readBytes(path()), bytes.value(named).value(0));
     QCOMPARE(readBytes(path() + "_act"), bytes.value(named).value(1));
     QCOMPARE(boxes.size(), named == "new" ? 0 : 2);
+    // Backup programs find the changed files by their archive attribute.
+    QCOMPARE(attributesSet.size() >= 2, named == "new");
+    for (const DWORD attributes : std::as_const(attributesSet))
+        QVERIFY(attributes & FILE_ATTRIBUTE_ARCHIVE);
     QStringList others = entriesOf(m_dir->path());
     others.removeAll("proj.opt");
     others.removeAll("proj.opt_act");

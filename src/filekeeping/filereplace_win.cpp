@@ -15,12 +15,17 @@
 namespace {
 
 // What a file's owner set on it that a new file would not have.
-constexpr DWORD keptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE
-        | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+constexpr DWORD carriedAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 bool exists(const std::wstring &path)
 {
     return systemCalls().getFileAttributes(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool isFileAt(const std::wstring &path)
+{
+    const DWORD attributes = systemCalls().getFileAttributes(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // Only "not found" means that nothing stands at the name: a file whose
@@ -57,13 +62,19 @@ struct FileReplacement::State
     FileIdentity written;
 
     WriteResult createFile(const QByteArray &content);
+    enum class Replacement {
+        Done,    // the new bytes have the name
+        Refused, // the old file keeps it: the folder refuses deleting or replacing it
+        Failed,  // the old file keeps it, or both stay beside it
+    };
     WriteResult replaceWhole(const QByteArray &content);
-    bool replaceWith(TemporaryFile &temporary);
+    Replacement replaceWith(TemporaryFile &temporary);
     std::optional<std::wstring> freeBackupName() const;
     WriteResult overwriteInPlace(const QByteArray &content);
     std::optional<QString> backUp(const QByteArray &previous);
     bool writeInPlace(const QByteArray &content);
     bool noteWritten();
+    void markChanged();
 };
 
 FileReplacement::FileReplacement(const QString &path, qsizetype limit, ReadMode mode)
@@ -135,20 +146,36 @@ WriteResult FileReplacement::State::createFile(const QByteArray &content)
 }
 
 // ReplaceFileW keeps the file's ACL, named streams, creation time and
-// object ID; a directory that takes no new file gets the file written in
-// place.
+// object ID. The file is written in place instead where the folder takes no
+// new file, or lets the file be written but not deleted or replaced (shared
+// drives do), or where replacing it would drop its ACL.
 WriteResult FileReplacement::State::replaceWhole(const QByteArray &content)
 {
-    TemporaryFile temporary(path);
-    if (!temporary.isValid())
-        return overwriteInPlace(content);
-    if (!temporary.fill(content))
-        return WriteResult::CannotWrite;
-    if (!replaceWith(temporary))
-        return WriteResult::CannotCreate;
-    if (facts.attributes & keptAttributes)
-        systemCalls().setFileAttributes(target.c_str(), facts.attributes & keptAttributes);
-    return noteWritten() ? WriteResult::Written : WriteResult::CannotWrite;
+    {
+        TemporaryFile temporary(path);
+        if (!temporary.isValid())
+            return overwriteInPlace(content);
+        if (!temporary.fill(content))
+            return WriteResult::CannotWrite;
+        switch (replaceWith(temporary)) {
+        case Replacement::Done:
+            markChanged();
+            return noteWritten() ? WriteResult::Written : WriteResult::CannotWrite;
+        case Replacement::Failed:
+            return WriteResult::CannotCreate;
+        case Replacement::Refused:
+            break;
+        }
+    }
+    return overwriteInPlace(content);
+}
+
+// Backup programs find a changed file by its archive attribute; the others
+// its owner set stay.
+void FileReplacement::State::markChanged()
+{
+    const DWORD attributes = (facts.attributes & carriedAttributes) | FILE_ATTRIBUTE_ARCHIVE;
+    retryWhileHeld([&] { return systemCalls().setFileAttributes(target.c_str(), attributes) != 0; });
 }
 
 // The old file moves to a backup name of the program's own as the new one
@@ -156,14 +183,15 @@ WriteResult FileReplacement::State::replaceWhole(const QByteArray &content)
 // name. After a failure the name is given back by what stands there, not by
 // the error: Windows documents that 1176 and 1177 can leave it free. Unless
 // a file is found at the name, the new bytes take it, or else the old ones
-// go back; moves replace nothing. True when the new bytes have the name;
-// otherwise the temporary is kept unless a file holds the name.
-bool FileReplacement::State::replaceWith(TemporaryFile &temporary)
+// go back; moves replace nothing. The temporary is kept unless a file holds
+// the name. Without REPLACEFILE_IGNORE_ACL_ERRORS a replace that cannot keep
+// the file's ACL is refused rather than done without it.
+FileReplacement::State::Replacement FileReplacement::State::replaceWith(TemporaryFile &temporary)
 {
     const std::optional<std::wstring> backup = freeBackupName();
     if (!backup)
-        return false;
-    constexpr DWORD flags = REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS;
+        return Replacement::Failed;
+    constexpr DWORD flags = REPLACEFILE_IGNORE_MERGE_ERRORS;
     const bool replaced = retryWhileHeld([&] {
         // The call needs to delete the file, which must still be a file;
         // asked first, as Wine's call replaces a directory.
@@ -177,27 +205,29 @@ bool FileReplacement::State::replaceWith(TemporaryFile &temporary)
     const auto newBytesNamed = [&] {
         temporary.named();
         removeHeldFile(*backup);
-        return true;
+        return Replacement::Done;
     };
     if (replaced)
         return newBytesNamed();
     if (exists(target)) {
+        if (error == ERROR_ACCESS_DENIED && isFileAt(target))
+            return Replacement::Refused;
         // File systems without the call.
         if (isUnsupported(error) && retryWhileHeld([&] {
                 return systemCalls().moveFile(temporary.path().c_str(), target.c_str(),
                                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
             }))
             return newBytesNamed();
-        return false;
+        return Replacement::Failed;
     }
     if (moveWithoutReplacing(temporary.path(), target))
         return newBytesNamed();
     if (moveWithoutReplacing(*backup, target))
-        return false;
+        return Replacement::Failed;
     // Neither could take it: both copies stay, and the next start reports
     // the backup.
     temporary.named();
-    return false;
+    return Replacement::Failed;
 }
 
 std::optional<std::wstring> FileReplacement::State::freeBackupName() const
@@ -266,9 +296,12 @@ bool FileReplacement::State::writeInPlace(const QByteArray &content)
     const FileHandle file = openShared(target, GENERIC_WRITE, OPEN_EXISTING);
     LARGE_INTEGER end = {};
     end.QuadPart = content.size();
-    return file.isValid() && writeAll(file.get(), content) && reachSavePoint(SavePoint::WrittenInPlace, path)
-            && SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) && SetEndOfFile(file.get())
-            && systemCalls().flushFileBuffers(file.get()) && noteWritten();
+    if (!file.isValid() || !writeAll(file.get(), content) || !reachSavePoint(SavePoint::WrittenInPlace, path)
+        || !SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) || !SetEndOfFile(file.get())
+        || !systemCalls().flushFileBuffers(file.get()))
+        return false;
+    markChanged();
+    return noteWritten();
 }
 
 bool FileReplacement::State::noteWritten()
