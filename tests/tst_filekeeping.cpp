@@ -7,7 +7,6 @@
 #include "store/optionsfile.h"
 
 #include "filehelpers.h"
-#include "posixbackend.h"
 #include "filesizelimit.h"
 #include "recordingprompter.h"
 #include "storeruns.h"
@@ -409,7 +408,6 @@ void tst_FileKeeping::identityIsKept()
     QFETCH(uint, mode);
     QFETCH(bool, savedByUser);
     QFETCH(QString, extra);
-    SKIP_UNLESS_POSIX_BACKEND("only the POSIX backend keeps owners, groups, ACLs, attributes and hard links");
     if (::geteuid() != 0)
         QSKIP("giving files to another user needs root");
     QVERIFY(QDir(m_dir->path()).mkdir("project"));
@@ -480,8 +478,7 @@ void tst_FileKeeping::inPlaceSaveLeavesNoOldTail()
     QVERIFY(hardLink(path(), path("other-name")));
     QCOMPARE(save(path(), QStringLiteral("-count")), QStringList());
     QCOMPARE(readBytes(path()), QByteArray("-count"));
-    if (fileBackend() != FileBackend::Qt)
-        QCOMPARE(readBytes(path("other-name")), QByteArray("-count"));
+    QCOMPARE(readBytes(path("other-name")), QByteArray("-count"));
 }
 
 // Another program puts a directory where the file was while the save runs.
@@ -511,7 +508,6 @@ void tst_FileKeeping::securityAttributesKeepTheRename()
 #ifdef Q_OS_WIN
     QSKIP("Windows has no POSIX owners or extended attributes");
 #else
-    SKIP_UNLESS_POSIX_BACKEND("only the POSIX backend keeps owners, groups, ACLs, attributes and hard links");
     QVERIFY(writeBytes(path(), "-count\nnote"));
     QVERIFY(writeBytes(path() + "_act", "0"));
     const QByteArray name = QFile::encodeName(path());

@@ -6,7 +6,6 @@
 #include "messages/messages.h"
 
 #include "filehelpers.h"
-#include "posixbackend.h"
 #include "storeruns.h"
 #include "unprivileged.h"
 
@@ -75,9 +74,6 @@ QString changeQuestion(const QString &file, const QString &onDisk, const QString
 {
     return changedOnDiskQuestion(file) + u'\n' + changedLinesDetails(onDisk, toBeWritten);
 }
-// Without inodes or file IDs the portable backend cannot tell two names of
-// one file, or a file replaced by another of the same size and time, apart.
-constexpr char inodesOnly[] = "the portable backend knows no inodes or file IDs";
 
 } // namespace
 
@@ -158,8 +154,10 @@ void tst_SaveSafety::failingStepWritesNothingFalse()
     QFETCH(QString, failing);
     QFETCH(bool, inPlace);
     const bool reading = SavePoint(point) == SavePoint::Reading || SavePoint(point) == SavePoint::ReadingOn;
+#ifdef Q_OS_WIN
     if (!reading)
-        SKIP_UNLESS_POSIX_BACKEND("the portable backend leaves the syncs to Qt");
+        QSKIP("the Win32 backend reaches no sync point: Windows syncs no directory");
+#endif
     const QByteArray activation = "0" + QByteArray(5000, ' ');
     QVERIFY(writeBytes(path() + "_act", activation));
     QVERIFY(!inPlace || (hardLink(path(), path("other-name")) && hardLink(path() + "_act", path("other-name_act"))));
@@ -196,11 +194,10 @@ void tst_SaveSafety::everySyncComesInOrder_data()
 void tst_SaveSafety::everySyncComesInOrder()
 {
 #ifdef Q_OS_WIN
-    QSKIP("the portable backend leaves the syncs to Qt");
+    QSKIP("the Win32 backend reaches no sync point: Windows syncs no directory");
 #else
     QFETCH(QString, files);
     QFETCH(bool, inPlace);
-    SKIP_UNLESS_POSIX_BACKEND("the portable backend leaves the syncs to Qt");
     QVERIFY(!inPlace || (hardLink(path(), path("other-name")) && hardLink(path() + "_act", path("other-name_act"))));
     OptionsFile store(path());
     QVERIFY(files == "kept" || (QFile::remove(path()) && QFile::remove(path() + "_act")));
@@ -244,7 +241,6 @@ void tst_SaveSafety::createdFilesStayPrivateAtEveryPoint()
 #else
     QFETCH(bool, inPlace);
     QFETCH(bool, byAcl);
-    SKIP_UNLESS_POSIX_BACKEND("only the POSIX backend keeps owners and ACLs");
     if (::geteuid() != 0)
         QSKIP("giving files to another user needs root");
     constexpr uid_t owner = unprivilegedId - 1;
@@ -290,7 +286,6 @@ void tst_SaveSafety::temporaryTakesTheModeLast()
 #ifdef Q_OS_WIN
     QSKIP("Windows has no POSIX ACLs");
 #else
-    SKIP_UNLESS_POSIX_BACKEND("only the POSIX backend keeps ACLs");
     if (::geteuid() != 0 || QStandardPaths::findExecutable("strace").isEmpty()
         || QProcess::execute("setfacl", {"-m", "u:65534:---", path()}) != 0)
         QSKIP("needs root, strace and a file system that takes ACLs");
@@ -343,7 +338,6 @@ void tst_SaveSafety::outsideChangeIsAskedAbout()
     if (change == "later-line")
         QVERIFY(writeBytes(path(), afterSave) && setModified(path(), time.addSecs(10)));
     if (change == "replaced") {
-        SKIP_ON_PORTABLE_BACKEND(inodesOnly);
         QVERIFY(writeBytes(path("new"), afterSave) && setModified(path("new"), time));
         QVERIFY(QFile::remove(path()) && QFile::rename(path("new"), path()));
     }
@@ -384,7 +378,6 @@ void tst_SaveSafety::linksInStickyDirectories()
     QFETCH(uint, directoryOwner);
     QFETCH(bool, followed);
     QFETCH(bool, toDirectory);
-    SKIP_UNLESS_POSIX_BACKEND("only the POSIX backend resolves links itself");
     if (::geteuid() != 0)
         QSKIP("giving links to other users needs root");
     QVERIFY(QDir(m_dir->path()).mkdir("shared") && QDir(m_dir->path()).mkdir("secret"));
@@ -422,12 +415,11 @@ void tst_SaveSafety::killedSavesLeaveTheFileWhole_data()
 void tst_SaveSafety::killedSavesLeaveTheFileWhole()
 {
 #ifdef Q_OS_WIN
-    QSKIP("the portable backend has no such points");
+    QSKIP("the Win32 backend reaches no Renamed or sync point, and Windows has no kill signal");
 #else
     QFETCH(int, point);
     QFETCH(bool, inPlace);
     QFETCH(bool, backupKept);
-    SKIP_UNLESS_POSIX_BACKEND("the portable backend has no such points");
     QVERIFY(!inPlace || hardLink(path(), path("other-name")));
     for (const QString &file : {path(), path() + "_act"})
         QVERIFY(::chown(QFile::encodeName(file), unprivilegedId, unprivilegedId) == 0 || ::geteuid() != 0);
@@ -572,8 +564,7 @@ void tst_SaveSafety::lookAlikeNamesAreLeftAlone()
 
     for (const QString &name : lookAlikes)
         QCOMPARE(readBytes(path(name)), name.toUtf8());
-    const bool cleaned = fileBackend() != FileBackend::Qt;
-    QCOMPARE(entriesOf(m_dir->path()).size(), lookAlikes.size() + 4 + (cleaned ? 0 : ownTemporaries.size()));
+    QCOMPARE(entriesOf(m_dir->path()).size(), lookAlikes.size() + 4);
 }
 
 // A backup of any attempt is the program's own: start-up reports each.
@@ -601,8 +592,6 @@ void tst_SaveSafety::activationNeverOverwritesOptions()
     if (symbolic)
         QSKIP("Qt's links on Windows are shortcut files, which the system does not follow");
 #endif
-    if (!symbolic)
-        SKIP_ON_PORTABLE_BACKEND(inodesOnly);
     QVERIFY(QFile::remove(path() + "_act"));
     QVERIFY(symbolic ? QFile::link(path(), path() + "_act") : hardLink(path(), path() + "_act"));
     OptionsFile store(path());

@@ -42,17 +42,6 @@ fuzz_option_line() {
 
 fuzz_option_line
 
-# The store suites once more on the portable file backend, the one for
-# systems that are neither POSIX nor Windows; rows that only POSIX can keep
-# skip there.
-test_portable_backend() {
-    local dir="$ROOT/build-qt-backend"
-    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIMBRACL_FILE_BACKEND=qt >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)" --target tst_optionsfile tst_filekeeping tst_savesafety >/dev/null
-    echo "The store suites on the portable file backend"
-    ctest --test-dir "$dir" -L store --output-on-failure
-}
-
 # The unit suites once more, built with AddressSanitizer,
 # UndefinedBehaviorSanitizer and the C++ library's assertions. Only leaks in
 # Qt's, fontconfig's and D-Bus's own libraries are suppressed
@@ -92,11 +81,6 @@ test_windows() {
     in_display ctest --test-dir "$WINDOWS_BUILD" --output-on-failure
     wineserver --kill || true
 }
-
-# Only for a whole run: extra arguments pick tests of the main build.
-if [ $# -eq 0 ]; then
-    test_portable_backend
-fi
 
 in_display ctest --test-dir "$BUILD" --output-on-failure "$@"
 

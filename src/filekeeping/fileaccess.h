@@ -104,10 +104,3 @@ bool sameFile(const QString &first, const QString &second);
 // The copies of previous bytes that saves in place left beside the file
 // `path` leads to, when they were cut short.
 QStringList interruptedSaveBackups(const QString &path);
-
-enum class FileBackend {
-    Posix, // also keeps owner, group, ACLs, extended attributes and hard links
-    Qt,    // Qt's portable file classes, for other systems
-    Win32, // keeps attributes, ACLs, named streams and hard links; retries held files
-};
-FileBackend fileBackend();

@@ -229,7 +229,3 @@ WriteResult FileReplacement::State::fillAndReplace(TemporaryFile &temporary,
     return temporary.replaceTarget();
 }
 
-FileBackend fileBackend()
-{
-    return FileBackend::Posix;
-}

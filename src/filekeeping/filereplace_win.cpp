@@ -312,7 +312,3 @@ bool FileReplacement::State::noteWritten()
     return now.has_value();
 }
 
-FileBackend fileBackend()
-{
-    return FileBackend::Win32;
-}

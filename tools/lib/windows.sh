@@ -48,8 +48,7 @@ build_for_windows() {
     qt=$(qt_for_windows)
     cmake -S "$ROOT" -B "$WINDOWS_BUILD" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_DIR/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DVIMBRACL_FILE_BACKEND=win32 >/dev/null
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
     cmake --build "$WINDOWS_BUILD" --parallel "$(nproc)"
     cmake --install "$WINDOWS_BUILD" --prefix "$WINDOWS_PREFIX" >/dev/null
 }
