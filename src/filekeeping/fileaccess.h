@@ -98,6 +98,14 @@ private:
     std::unique_ptr<State> d;
 };
 
+// Whether a file may be kept at that name at all. Windows refuses names it
+// would turn into a device, a named stream or a folder, or whose last dot
+// or space it would drop.
+bool isKeepableName(const QString &path);
+// The name a file is known by: on Windows with its short (8.3) parts made
+// long, so that a file beside it is named after what the user sees.
+QString usualFileName(const QString &path);
+
 // Whether both names lead to one file (links, hard links).
 bool sameFile(const QString &first, const QString &second);
 

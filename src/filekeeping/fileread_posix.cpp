@@ -30,6 +30,16 @@ FileContent readRegularFile(const QString &path, qsizetype limit, ReadMode mode)
     return readOpenFile(file.get(), info, limit, mode);
 }
 
+bool isKeepableName(const QString &)
+{
+    return true;
+}
+
+QString usualFileName(const QString &path)
+{
+    return path;
+}
+
 bool sameFile(const QString &first, const QString &second)
 {
     struct stat one = {};

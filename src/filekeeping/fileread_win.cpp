@@ -6,7 +6,19 @@
 FileContent readRegularFile(const QString &path, qsizetype limit, ReadMode mode)
 {
     FileFacts facts;
+    if (isRefusedName(path))
+        return {ReadStatus::Missing, {}, {}};
     return readFileAt(finalPath(path), limit, mode, facts);
+}
+
+bool isKeepableName(const QString &path)
+{
+    return !isRefusedName(path);
+}
+
+QString usualFileName(const QString &path)
+{
+    return isRefusedName(path) ? path : longFileName(path);
 }
 
 // One file whatever the case of its name or the link that leads to it.

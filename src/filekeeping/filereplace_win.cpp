@@ -82,7 +82,7 @@ FileReplacement::FileReplacement(const QString &path, qsizetype limit, ReadMode 
 {
     d->current.status = ReadStatus::Unreadable;
     const QString target = finalPath(path);
-    if (isRefusedName(target))
+    if (isRefusedName(path) || isRefusedName(target))
         return;
     d->lock.emplace(target);
     if (!d->lock->mayWrite())

@@ -62,8 +62,29 @@ bool isRefusedName(const QString &path)
     static const QRegularExpression device(
             QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[1-9\u00B9\u00B2\u00B3]|LPT[1-9\u00B9\u00B2\u00B3]) *(\\..*)?$"),
             QRegularExpression::CaseInsensitiveOption);
-    const QString name = QFileInfo(path).fileName();
-    return name.isEmpty() || name.endsWith(u'.') || name.endsWith(u' ') || device.match(name).hasMatch();
+    const QString normal = QDir::fromNativeSeparators(path);
+    // The device namespace, a folder, and a file's named stream.
+    if (normal.startsWith(u"//./") || normal.endsWith(u'/'))
+        return true;
+    const QString name = QFileInfo(normal).fileName();
+    return name.isEmpty() || name.contains(u':') || name.endsWith(u'.') || name.endsWith(u' ')
+            || device.match(name).hasMatch();
+}
+
+QString longFileName(const QString &path)
+{
+    const QFileInfo file(path);
+    const std::wstring directory = QDir::toNativeSeparators(file.absolutePath()).toStdWString();
+    std::wstring whole(32768, L'\0');
+    const std::wstring named = QDir::toNativeSeparators(file.absoluteFilePath()).toStdWString();
+    DWORD length = GetLongPathNameW(named.c_str(), whole.data(), DWORD(whole.size()));
+    if (length > 0 && length < whole.size())
+        return QDir::fromNativeSeparators(QString::fromWCharArray(whole.data(), int(length)));
+    // Not there yet: its folder's name, then its own.
+    length = GetLongPathNameW(directory.c_str(), whole.data(), DWORD(whole.size()));
+    if (length == 0 || length >= whole.size())
+        return path;
+    return QDir::fromNativeSeparators(QString::fromWCharArray(whole.data(), int(length))) + u'/' + file.fileName();
 }
 
 FileHandle openShared(const std::wstring &path, DWORD access, DWORD disposition, DWORD flags)

@@ -53,6 +53,9 @@ std::wstring systemPath(const QString &path);
 // dropped).
 bool isRefusedName(const QString &path);
 
+// The name with any short (8.3) part made long, as far as it exists.
+QString longFileName(const QString &path);
+
 // Opens `path`, sharing reading, writing and deleting with every other
 // program, as a held file is retried.
 FileHandle openShared(const std::wstring &path, DWORD access, DWORD disposition,

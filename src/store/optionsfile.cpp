@@ -27,7 +27,8 @@ FileContent inUtf8(const FileContent &content)
 
 } // namespace
 
-OptionsFile::OptionsFile(const QString &path, Opening opening) : m_path(path), m_opening(opening)
+OptionsFile::OptionsFile(const QString &path, Opening opening)
+    : m_path(usualFileName(path)), m_opening(opening)
 {
     load();
 }
@@ -137,10 +138,11 @@ bool OptionsFile::saveOptionsFile()
 }
 
 // The number replaces the whole file. Written into the options file, it
-// would destroy the options.
+// would destroy the options. Beside a name no file may have, it would be
+// a file of no project.
 bool OptionsFile::saveActivationFile()
 {
-    if (sameFile(m_path, activationPath())) {
+    if (sameFile(m_path, activationPath()) || !isKeepableName(m_path)) {
         showError(cannotCreateFileMessage(activationPath()));
         return false;
     }
