@@ -59,6 +59,8 @@ private Q_SLOTS:
     void pathRefusedBySystem();
     void byteOrderMarkedFiles_data();
     void byteOrderMarkedFiles();
+    void brokenUtf16IsFoundAtStartUp_data();
+    void brokenUtf16IsFoundAtStartUp();
 
 private:
     QString optionsPath() const { return m_dir->filePath(QStringLiteral("proj.opt")); }
@@ -409,6 +411,36 @@ void tst_OptionsFile::byteOrderMarkedFiles()
     QCOMPARE(readBytes(optionsPath()), rewritten ? encoded(QStringLiteral("-count -trace") + later) : options);
     QCOMPARE(readBytes(activationPath()), encoded(QString::number(rewritten ? 1 : 0)));
     QCOMPARE(boxes.messages.size(), rewritten ? 0 : 4);
+}
+
+// A save writes a UTF-16 options file back whole, so a later line that could
+// not be written back is found at start-up; of the activation file only its
+// first 4 KiB are read, and a character they cut is no fault.
+void tst_OptionsFile::brokenUtf16IsFoundAtStartUp_data()
+{
+    QTest::addColumn<QByteArray>("options");
+    QTest::addColumn<QByteArray>("activation");
+    QTest::addColumn<bool>("optionsRead");
+    QTest::addColumn<int>("active");
+    const QByteArray line = QByteArray("\xFF\xFE-\0c\0o\0u\0n\0t\0\n\0", 16), one = QByteArray("\xFF\xFE" "1\0", 4);
+    QTest::newRow("odd-byte-later") << line + "x" << one << false << 1;
+    QTest::newRow("unpaired-surrogate-later") << line + QByteArray("\x3D\xD8x\0", 4) << one << false << 1;
+    QTest::newRow("pair-cut-by-the-scan") << line << one + QByteArray(" \0", 2).repeated(2045)
+                                                        + QByteArray("\x3D\xD8\x00\xDE", 4) << true << 1;
+}
+
+void tst_OptionsFile::brokenUtf16IsFoundAtStartUp()
+{
+    QFETCH(QByteArray, options);
+    QFETCH(QByteArray, activation);
+    QFETCH(bool, optionsRead);
+    QFETCH(int, active);
+    QVERIFY(writeBytes(optionsPath(), options) && writeBytes(activationPath(), activation));
+    RecordingPrompter boxes;
+    OptionsFile store(optionsPath());
+    QCOMPARE(store.options(), optionsRead ? QStringLiteral("-count") : QString::fromLatin1(defaultLine));
+    QCOMPARE(store.active(), active);
+    QCOMPARE(boxes.texts(), optionsRead ? QStringList() : QStringList{"Unable to read the file \"" + optionsPath() + "\""});
 }
 
 QTEST_GUILESS_MAIN(tst_OptionsFile)

@@ -59,16 +59,20 @@ qsizetype endOfFirstLine(const QByteArray &content, qsizetype from)
     return -1;
 }
 
-std::optional<QByteArray> asUtf8(const QByteArray &content)
+std::optional<QByteArray> asUtf8(const QByteArray &content, bool prefix)
 {
     const TextEncoding encoding = encodingOf(content);
     if (encoding == TextEncoding::Utf8)
         return content;
-    const QByteArray units = content.mid(utf16MarkBytes);
+    QByteArray units = content.mid(utf16MarkBytes);
+    if (prefix)
+        units.chop(units.size() % 2);
     if (encoding == TextEncoding::Utf32 || units.size() % 2 != 0)
         return std::nullopt;
     QStringDecoder decoder(converterFor(encoding), QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(units);
+    QString text = decoder.decode(units);
+    if (prefix && !text.isEmpty() && text.back().isHighSurrogate())
+        text.chop(1);
     if (decoder.hasError() || hasUnpairedSurrogate(text))
         return std::nullopt;
     return text.toUtf8();

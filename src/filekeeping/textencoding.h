@@ -22,8 +22,9 @@ qsizetype endOfFirstLine(const QByteArray &content, qsizetype from = 0);
 
 // The content as UTF-8, its UTF-16 mark dropped; UTF-8 stays as it is.
 // Nothing for content that could not be written back byte for byte: UTF-32,
-// or UTF-16 with an odd byte or an unpaired surrogate.
-std::optional<QByteArray> asUtf8(const QByteArray &content);
+// or UTF-16 with an odd byte or an unpaired surrogate. Of a file's first
+// bytes only (`prefix`), a character cut at the end is left out.
+std::optional<QByteArray> asUtf8(const QByteArray &content, bool prefix = false);
 
 // The UTF-8 `text` in the encoding of `like`, with its mark.
 QByteArray encodedLike(const QByteArray &like, const QByteArray &text);

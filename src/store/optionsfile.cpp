@@ -9,20 +9,32 @@
 
 namespace {
 
-// Text in an encoding this program could not write back as it was.
-bool isForeignText(const FileContent &content)
+// Text in an encoding this program could not write back as it was; of a
+// prefix, only what it holds whole counts.
+bool isForeignText(const FileContent &content, ReadMode mode = ReadMode::Whole)
 {
-    return content.status == ReadStatus::Read && !asUtf8(content.bytes);
+    return content.status == ReadStatus::Read && !asUtf8(content.bytes, mode == ReadMode::Prefix);
 }
 
 // The content as the UTF-8 the store works on; foreign text is unreadable.
-FileContent inUtf8(const FileContent &content)
+FileContent inUtf8(const FileContent &content, ReadMode mode = ReadMode::Whole)
 {
-    if (isForeignText(content))
+    if (isForeignText(content, mode))
         return {ReadStatus::Unreadable, {}, content.identity};
     if (content.status != ReadStatus::Read)
         return content;
-    return {content.status, *asUtf8(content.bytes), content.identity};
+    return {content.status, *asUtf8(content.bytes, mode == ReadMode::Prefix), content.identity};
+}
+
+// The options file as start-up reads it: its first line, or the whole of a
+// UTF-16 file, which a save writes back whole, so that a later line no
+// program could write back is found now rather than at the save.
+FileContent readOptionLine(const QString &path)
+{
+    const FileContent first = readRegularFile(path, OptionsFile::maximumLineBytes, ReadMode::FirstLine);
+    if (first.status != ReadStatus::Read || encodingOf(first.bytes) == TextEncoding::Utf8)
+        return first;
+    return readRegularFile(path, OptionsFile::maximumFileBytes, ReadMode::Whole);
 }
 
 } // namespace
@@ -65,7 +77,7 @@ void OptionsFile::load()
 
 ReadStatus OptionsFile::readOptionsFile()
 {
-    const FileContent content = inUtf8(readRegularFile(m_path, maximumLineBytes, ReadMode::FirstLine));
+    const FileContent content = inUtf8(readOptionLine(m_path));
     m_optionsFile = knownFrom(content);
     m_options = decodeFileText(firstLine(content.bytes).value_or(QByteArray()));
     // An empty first line means the default, as an empty file does.
@@ -77,7 +89,7 @@ ReadStatus OptionsFile::readOptionsFile()
 ReadStatus OptionsFile::readActivationFile()
 {
     const FileContent content =
-            inUtf8(readRegularFile(activationPath(), activationBytesScanned, ReadMode::Prefix));
+            inUtf8(readRegularFile(activationPath(), activationBytesScanned, ReadMode::Prefix), ReadMode::Prefix);
     m_activationFile = knownFrom(content);
     if (const std::optional<int> value = scanInteger(content.bytes))
         m_active = *value;
@@ -160,11 +172,11 @@ bool OptionsFile::saveFile(const QString &filePath, KnownFile &known, qsizetype 
             showError(cannotCreateFileMessage(filePath));
             return false;
         }
-        if (isForeignText(file.current())) {
+        if (isForeignText(file.current(), mode)) {
             showError(cannotReadFileMessage(filePath));
             return false;
         }
-        const FileContent now = inUtf8(file.current());
+        const FileContent now = inUtf8(file.current(), mode);
         if (!approved && changedSince(known, now)) {
             file.abandon(); // nobody waits on the lock while the user reads
             const QString onDisk = decodeFileText(firstLine(now.bytes).value_or(QByteArray()));
