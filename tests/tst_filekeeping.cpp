@@ -133,7 +133,14 @@ void installCallFaults(const QString &spec) // "ReplaceFileW:1177,DeleteFileW:5:
         info->dwFileAttributes &= ~DWORD(FILE_ATTRIBUTE_ARCHIVE); // a backup program has copied it
         if (fails("FileIndexZero")) // a network file system's answer
             info->nFileIndexHigh = info->nFileIndexLow = 0;
+        if (fails("FileIndexShared")) // ReFS: the 64-bit index of two files may be one
+            info->nFileIndexHigh = info->nFileIndexLow = 7;
         return got;
+    };
+    calls.getFileInformationByHandleEx = [](HANDLE file, FILE_INFO_BY_HANDLE_CLASS kind, LPVOID info, DWORD size) -> BOOL {
+        if (kind == FileIdInfo && fails("FileIndexZero")) // no 128-bit IDs there either
+            return FALSE;
+        return GetFileInformationByHandleEx(file, kind, info, size);
     };
 }
 #endif
@@ -684,6 +691,7 @@ void tst_FileKeeping::windowsCallFailuresKeepTheBytes_data()
     QTest::newRow("acl-not-kept-written-in-place") << "ReplaceFileW:5" << "new" << QStringList();
     QTest::newRow("backup-cannot-be-removed") << "DeleteFileW:5" << "new" << QStringList{".vimbracl-backup"};
     QTest::newRow("zero-file-ids") << "FileIndexZero:0" << "new" << QStringList();
+    QTest::newRow("file-ids-beyond-64-bits") << "FileIndexShared:0" << "new" << QStringList();
 }
 
 void tst_FileKeeping::windowsCallFailuresKeepTheBytes()

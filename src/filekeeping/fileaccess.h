@@ -28,14 +28,15 @@ enum class ReadMode {
 struct FileIdentity
 {
     quint64 device = 0;
-    quint64 inode = 0;
+    quint64 inode = 0;     // 0: not known (file systems that give every file 0)
+    quint64 inodeHigh = 0; // Windows' file IDs have 128 bits (ReFS uses them)
     qint64 size = -1;
     qint64 modifiedNs = 0;
 
     bool operator==(const FileIdentity &other) const
     {
-        return device == other.device && inode == other.inode && size == other.size
-                && modifiedNs == other.modifiedNs;
+        return device == other.device && inode == other.inode && inodeHigh == other.inodeHigh
+                && size == other.size && modifiedNs == other.modifiedNs;
     }
     bool operator!=(const FileIdentity &other) const { return !(*this == other); }
 };

@@ -30,9 +30,11 @@ bool sameFile(const QString &first, const QString &second)
         return false;
     // Network and shared folders (SSHFS-Win, WebDAV, VirtualBox) give every
     // file the ID 0, which tells no two files apart: their paths do.
-    if (one->identity.inode == 0 || other->identity.inode == 0)
+    const auto unknown = [](const FileIdentity &id) { return id.inode == 0 && id.inodeHigh == 0; };
+    if (unknown(one->identity) || unknown(other->identity))
         return finalPath(first).compare(finalPath(second), Qt::CaseInsensitive) == 0;
-    return one->identity.device == other->identity.device && one->identity.inode == other->identity.inode;
+    return one->identity.device == other->identity.device && one->identity.inode == other->identity.inode
+            && one->identity.inodeHigh == other->identity.inodeHigh;
 }
 
 QStringList interruptedSaveBackups(const QString &path)

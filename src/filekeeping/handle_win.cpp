@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cstring>
+
 namespace {
 
 constexpr int attempts = 11; // pauses of 25 ms, 50 ms ... 250 ms
@@ -107,6 +109,14 @@ std::optional<FileFacts> factsOf(HANDLE file)
     FileFacts facts;
     facts.identity.device = info.dwVolumeSerialNumber;
     facts.identity.inode = quint64(joined(info.nFileIndexHigh, info.nFileIndexLow));
+    // The whole ID where the file system gives one: ReFS's do not fit in 64 bits.
+    FILE_ID_INFO id = {};
+    if (systemCalls().getFileInformationByHandleEx(file, FileIdInfo, &id, sizeof id)) {
+        static_assert(sizeof id.FileId.Identifier == 2 * sizeof(quint64));
+        facts.identity.device = id.VolumeSerialNumber;
+        std::memcpy(&facts.identity.inode, id.FileId.Identifier, sizeof(quint64));
+        std::memcpy(&facts.identity.inodeHigh, id.FileId.Identifier + sizeof(quint64), sizeof(quint64));
+    }
     facts.identity.size = joined(info.nFileSizeHigh, info.nFileSizeLow);
     facts.identity.modifiedNs = (joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)
                                  - ticksFrom1601To1970) * 100;

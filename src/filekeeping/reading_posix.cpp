@@ -30,6 +30,6 @@ FileContent readOpenFile(int fd, const struct stat &info, qsizetype limit, ReadM
 
 FileIdentity identityOf(const struct stat &info)
 {
-    return {quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
-            qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+    return {.device = quint64(info.st_dev), .inode = quint64(info.st_ino), .size = qint64(info.st_size),
+            .modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }

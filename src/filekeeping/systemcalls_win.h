@@ -17,6 +17,7 @@ struct SystemCalls
     decltype(&WriteFile) writeFile = &WriteFile;
     decltype(&FlushFileBuffers) flushFileBuffers = &FlushFileBuffers;
     decltype(&GetFileInformationByHandle) getFileInformationByHandle = &GetFileInformationByHandle;
+    decltype(&GetFileInformationByHandleEx) getFileInformationByHandleEx = &GetFileInformationByHandleEx;
 };
 
 SystemCalls &systemCalls();
