@@ -3,6 +3,8 @@
 #include "filekeeping/savepoints.h"
 #ifdef Q_OS_WIN
 #include "filekeeping/systemcalls_win.h"
+
+#include <sddl.h>
 #endif
 #include "store/optionsfile.h"
 
@@ -81,6 +83,7 @@ struct CallFault
 };
 QMap<QString, CallFault> callFaults;
 QList<DWORD> attributesSet; // Wine reports every file as to be archived
+QStringList createdWith; // the access of each file a save created, as SDDL
 
 bool fails(const char *call)
 {
@@ -114,6 +117,15 @@ void installCallFaults(const QString &spec) // "ReplaceFileW:1177,DeleteFileW:5:
                           DWORD flags, HANDLE model) -> HANDLE {
         if (access == DELETE && fails("CreateFileW-DELETE"))
             return INVALID_HANDLE_VALUE;
+        if (disposition == CREATE_NEW) {
+            LPWSTR sddl = nullptr;
+            if (security && ConvertSecurityDescriptorToStringSecurityDescriptorW(
+                        security->lpSecurityDescriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &sddl, nullptr))
+                createdWith.append(QString::fromWCharArray(sddl));
+            else
+                createdWith.append("the folder's");
+            LocalFree(sddl);
+        }
         return CreateFileW(name, access, share, security, disposition, flags, model);
     };
     calls.setFileAttributes = [](LPCWSTR name, DWORD attributes) -> BOOL {
@@ -703,6 +715,7 @@ void tst_FileKeeping::windowsCallFailuresKeepTheBytes()
     QVERIFY(writeBytes(path(), "-count\nnote") && writeBytes(path() + "_act", "0"));
     installCallFaults(faults);
     attributesSet.clear();
+    createdWith.clear();
     OptionsFile store(path());
     const QStringList boxes = saveLine(store, "-trace");
     systemCalls() = SystemCalls();
@@ -716,6 +729,11 @@ void tst_FileKeeping::windowsCallFailuresKeepTheBytes()
     QCOMPARE(attributesSet.size() >= 2, named == "new");
     for (const DWORD attributes : std::as_const(attributesSet))
         QVERIFY(attributes & FILE_ATTRIBUTE_ARCHIVE);
+    // The bytes of a file may not be everyone's: its copies are the user's alone.
+    QVERIFY(!createdWith.isEmpty());
+    for (const QString &access : std::as_const(createdWith))
+        QVERIFY2(QRegularExpression(R"(^D:P\(A;;FA;;;S-1-5-[-0-9]+\)\(A;;FA;;;SY\)$)").match(access).hasMatch(),
+                 qPrintable(access));
     QStringList others = entriesOf(m_dir->path());
     others.removeAll("proj.opt");
     others.removeAll("proj.opt_act");

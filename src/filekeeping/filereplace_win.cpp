@@ -64,7 +64,7 @@ struct FileReplacement::State
     WriteResult createFile(const QByteArray &content);
     enum class Replacement {
         Done,    // the new bytes have the name
-        Refused, // the old file keeps it: the folder refuses deleting or replacing it
+        Refused, // the old file keeps it: the folder or its file system refuses replacing it
         Failed,  // the old file keeps it, or both stay beside it
     };
     WriteResult replaceWhole(const QByteArray &content);
@@ -134,7 +134,7 @@ WriteResult FileReplacement::replace(const QByteArray &content)
 
 WriteResult FileReplacement::State::createFile(const QByteArray &content)
 {
-    TemporaryFile temporary(path);
+    TemporaryFile temporary(path, TemporaryFile::Access::Default);
     if (!temporary.isValid())
         return WriteResult::CannotCreate;
     if (!temporary.fill(content))
@@ -152,7 +152,7 @@ WriteResult FileReplacement::State::createFile(const QByteArray &content)
 WriteResult FileReplacement::State::replaceWhole(const QByteArray &content)
 {
     {
-        TemporaryFile temporary(path);
+        TemporaryFile temporary(path, TemporaryFile::Access::Private);
         if (!temporary.isValid())
             return overwriteInPlace(content);
         if (!temporary.fill(content))
@@ -210,14 +210,10 @@ FileReplacement::State::Replacement FileReplacement::State::replaceWith(Temporar
     if (replaced)
         return newBytesNamed();
     if (exists(target)) {
-        if (error == ERROR_ACCESS_DENIED && isFileAt(target))
+        // File systems without the call get the file written in place: a
+        // move over it would drop its ACL and streams.
+        if ((error == ERROR_ACCESS_DENIED || isUnsupported(error)) && isFileAt(target))
             return Replacement::Refused;
-        // File systems without the call.
-        if (isUnsupported(error) && retryWhileHeld([&] {
-                return systemCalls().moveFile(temporary.path().c_str(), target.c_str(),
-                                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-            }))
-            return newBytesNamed();
         return Replacement::Failed;
     }
     if (moveWithoutReplacing(temporary.path(), target))
@@ -270,7 +266,7 @@ WriteResult FileReplacement::State::overwriteInPlace(const QByteArray &content)
 // when the directory takes no new file (the file is then written without).
 std::optional<QString> FileReplacement::State::backUp(const QByteArray &previous)
 {
-    TemporaryFile copy(path);
+    TemporaryFile copy(path, TemporaryFile::Access::Private);
     if (!copy.isValid())
         return std::nullopt;
     if (!copy.fill(previous))

@@ -75,18 +75,23 @@ bool isRefusedName(const QString &path)
 
 QString longFileName(const QString &path)
 {
+    const auto longName = [](const QString &name) -> std::optional<QString> {
+        // Longer paths only behind \\?\ (Wine's call fails on them otherwise).
+        const QString native = QDir::toNativeSeparators(QFileInfo(name).absoluteFilePath());
+        const std::wstring given = native.size() < MAX_PATH ? native.toStdWString() : systemPath(name);
+        std::wstring whole(32768, L'\0');
+        const DWORD length = GetLongPathNameW(given.c_str(), whole.data(), DWORD(whole.size()));
+        if (length == 0 || length >= whole.size())
+            return std::nullopt;
+        return withoutSystemPrefix(QString::fromWCharArray(whole.data(), int(length)));
+    };
     const QFileInfo file(path);
-    const std::wstring directory = QDir::toNativeSeparators(file.absolutePath()).toStdWString();
-    std::wstring whole(32768, L'\0');
-    const std::wstring named = QDir::toNativeSeparators(file.absoluteFilePath()).toStdWString();
-    DWORD length = GetLongPathNameW(named.c_str(), whole.data(), DWORD(whole.size()));
-    if (length > 0 && length < whole.size())
-        return QDir::fromNativeSeparators(QString::fromWCharArray(whole.data(), int(length)));
+    if (const std::optional<QString> named = longName(path))
+        return *named;
     // Not there yet: its folder's name, then its own.
-    length = GetLongPathNameW(directory.c_str(), whole.data(), DWORD(whole.size()));
-    if (length == 0 || length >= whole.size())
-        return path;
-    return QDir::fromNativeSeparators(QString::fromWCharArray(whole.data(), int(length))) + u'/' + file.fileName();
+    if (const std::optional<QString> directory = longName(file.absolutePath()))
+        return *directory + u'/' + file.fileName();
+    return path;
 }
 
 FileHandle openShared(const std::wstring &path, DWORD access, DWORD disposition, DWORD flags)

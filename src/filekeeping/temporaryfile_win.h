@@ -14,7 +14,13 @@
 class TemporaryFile
 {
 public:
-    explicit TemporaryFile(const QString &target);
+    enum class Access {
+        Default, // the folder's: it becomes a new file
+        Private, // its owner's alone: it holds a file's bytes, which may not be
+                 // everyone's, before it takes that file's ACL, or as its backup
+    };
+
+    explicit TemporaryFile(const QString &target, Access access);
     ~TemporaryFile();
     TemporaryFile(const TemporaryFile &) = delete;
     TemporaryFile &operator=(const TemporaryFile &) = delete;
