@@ -94,10 +94,10 @@ bool fails(const char *call)
     return true;
 }
 
-void installCallFaults(const QString &spec) // "ReplaceFileW:1177,DeleteFileW:5:once"
+void installCallFaults(const QString &wanted) // "ReplaceFileW:1177,DeleteFileW:5:once"
 {
     callFaults.clear();
-    for (const QString &fault : spec.split(',', Qt::SkipEmptyParts))
+    for (const QString &fault : wanted.split(',', Qt::SkipEmptyParts))
         callFaults.insert(fault.section(':', 0, 0), {fault.section(':', 1, 1).toULong(), fault.endsWith(":once")});
     SystemCalls &calls = systemCalls();
     calls = SystemCalls();
