@@ -82,11 +82,13 @@ struct CallFault
     int uses = 0;
 };
 QMap<QString, CallFault> callFaults;
+QMap<QString, int> callsMade; // of each call the table fakes
 QList<DWORD> attributesSet; // Wine reports every file as to be archived
 QStringList createdWith; // the access of each file a save created, as SDDL
 
 bool fails(const char *call)
 {
+    ++callsMade[call];
     const auto fault = callFaults.find(call);
     if (fault == callFaults.end() || (fault->once && fault->uses++ > 0))
         return false;
@@ -97,6 +99,7 @@ bool fails(const char *call)
 void installCallFaults(const QString &wanted) // "ReplaceFileW:1177,DeleteFileW:5:once"
 {
     callFaults.clear();
+    callsMade.clear();
     for (const QString &fault : wanted.split(',', Qt::SkipEmptyParts))
         callFaults.insert(fault.section(':', 0, 0), {fault.section(':', 1, 1).toULong(), fault.endsWith(":once")});
     SystemCalls &calls = systemCalls();
@@ -187,6 +190,7 @@ private Q_SLOTS:
     void windowsNamesAndAttributes();
     void readsShareEverything();
     void shortNamesAreMadeLong();
+    void retriesShareOneBoundPerSave();
     void windowsCallFailuresKeepTheBytes_data();
     void windowsCallFailuresKeepTheBytes();
 
@@ -677,6 +681,23 @@ void tst_FileKeeping::shortNamesAreMadeLong()
     QCOMPARE(startUp(given) + save(given, "-proc -count"), QStringList());
     QCOMPARE(entriesOf(m_dir->path()), QStringList({name, name + "_act"}));
     QCOMPARE(readBytes(path(name)), QByteArray("-proc -count"));
+#endif
+}
+
+// Another program that holds every step up is waited out once for each
+// save, not at every step: pauses of 25 ms, 50 ms and on, ten of them.
+void tst_FileKeeping::retriesShareOneBoundPerSave()
+{
+#ifndef Q_OS_WIN
+    QSKIP("these are Win32's calls");
+#else
+    QVERIFY(writeBytes(path(), "-count") && writeBytes(path() + "_act", "0"));
+    installCallFaults("ReplaceFileW:1177,MoveFileExW:32");
+    OptionsFile store(path());
+    const QStringList boxes = saveLine(store, "-trace");
+    systemCalls() = SystemCalls();
+    QCOMPARE(boxes.size(), 2);
+    QVERIFY2(callsMade.value("MoveFileExW") <= 2 * 11 + 2, qPrintable(QString::number(callsMade.value("MoveFileExW"))));
 #endif
 }
 

@@ -53,6 +53,7 @@ bool moveWithoutReplacing(const std::wstring &from, const std::wstring &to)
 
 struct FileReplacement::State
 {
+    RetryBound retries; // every step of one save together
     QString path; // final path; empty: no regular file may be written there
     std::wstring target;
     std::optional<SaveLock> lock;

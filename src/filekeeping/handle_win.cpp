@@ -8,13 +8,15 @@
 
 namespace {
 
-constexpr int attempts = 11; // pauses of 25 ms, 50 ms ... 250 ms
-constexpr DWORD pauseStepMs = 25;
+constexpr DWORD pauseStepMs = 25; // pauses of 25 ms, 50 ms ... 250 ms
+constexpr DWORD pausesMs = 1375;  // their sum
+
+thread_local RetryBound *currentBound = nullptr;
 
 bool isHeldByAnother(DWORD error)
 {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION
-            || error == ERROR_ACCESS_DENIED || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED
+            || error == ERROR_UNABLE_TO_REMOVE_REPLACED || error == ERROR_NETNAME_DELETED;
 }
 
 constexpr qint64 ticksFrom1601To1970 = 116444736000000000LL;
@@ -35,17 +37,29 @@ QString withoutSystemPrefix(QString path)
 
 } // namespace
 
+RetryBound::RetryBound() : m_outer(std::exchange(currentBound, this)) {}
+
+RetryBound::~RetryBound()
+{
+    currentBound = m_outer;
+}
+
 bool retryWhileHeld(const std::function<bool()> &attempt)
 {
-    for (int tried = 1;; ++tried) {
+    RetryBound *const outer = currentBound;
+    RetryBound own; // the step's alone when no save bounds it
+    RetryBound &bound = outer ? *outer : own;
+    for (DWORD tried = 1;; ++tried) {
         if (attempt())
             return true;
         const DWORD error = GetLastError();
-        if (tried == attempts || !isHeldByAnother(error)) {
+        const DWORD pause = pauseStepMs * tried;
+        if (!isHeldByAnother(error) || bound.pausedMs + pause > pausesMs) {
             SetLastError(error);
             return false;
         }
-        Sleep(pauseStepMs * DWORD(tried));
+        bound.pausedMs += pause;
+        Sleep(pause);
     }
 }
 
@@ -159,7 +173,9 @@ bool writeAll(HANDLE file, const QByteArray &content)
     for (qsizetype done = 0; done < content.size();) {
         const DWORD wanted = DWORD(qMin<qsizetype>(content.size() - done, 1 << 20));
         DWORD written = 0;
-        if (!systemCalls().writeFile(file, content.constData() + done, wanted, &written, nullptr) || written == 0)
+        if (!retryWhileHeld([&] {
+                return systemCalls().writeFile(file, content.constData() + done, wanted, &written, nullptr) != 0;
+            }) || written == 0)
             return false;
         done += written;
     }

@@ -39,10 +39,27 @@ private:
 };
 
 // Indexers and virus scanners open a file for a moment just as it is
-// written. A step they keep from happening is tried again, with growing
-// pauses, for about a second and a half in all; the error of the last try
-// stays the thread's last error.
+// written. A step they keep from happening (a sharing or lock violation,
+// access denied, a replaced file not yet removable, a network name gone a
+// moment) is tried again with growing pauses, for about a second and a half
+// in all; the error of the last try stays the thread's last error.
 bool retryWhileHeld(const std::function<bool()> &attempt);
+
+// While one lives, the steps retried on its thread share those pauses: a
+// save waits out another program once, not at every step.
+class RetryBound
+{
+public:
+    RetryBound();
+    ~RetryBound();
+    RetryBound(const RetryBound &) = delete;
+    RetryBound &operator=(const RetryBound &) = delete;
+
+    DWORD pausedMs = 0;
+
+private:
+    RetryBound *m_outer;
+};
 
 // The path as Win32 takes it at any length: absolute, with backslashes,
 // behind the \\?\ prefix that turns off the system's own rewriting of names.

@@ -16,7 +16,10 @@ FileContent readOpenFile(HANDLE file, const FileFacts &facts, qsizetype limit, R
     FileContent content = readBounded(
             [file](char *buffer, qint64 size) -> qint64 {
                 DWORD got = 0;
-                return ReadFile(file, buffer, DWORD(qMin<qint64>(size, 1 << 20)), &got, nullptr) ? qint64(got) : -1;
+                const bool read = retryWhileHeld([&] {
+                    return systemCalls().readFile(file, buffer, DWORD(qMin<qint64>(size, 1 << 20)), &got, nullptr) != 0;
+                });
+                return read ? qint64(got) : -1;
             },
             limit, mode);
     content.identity = facts.identity;

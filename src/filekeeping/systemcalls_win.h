@@ -14,6 +14,7 @@ struct SystemCalls
     decltype(&DeleteFileW) deleteFile = &DeleteFileW;
     decltype(&GetFileAttributesW) getFileAttributes = &GetFileAttributesW;
     decltype(&SetFileAttributesW) setFileAttributes = &SetFileAttributesW;
+    decltype(&ReadFile) readFile = &ReadFile;
     decltype(&WriteFile) writeFile = &WriteFile;
     decltype(&FlushFileBuffers) flushFileBuffers = &FlushFileBuffers;
     decltype(&GetFileInformationByHandle) getFileInformationByHandle = &GetFileInformationByHandle;
