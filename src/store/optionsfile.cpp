@@ -9,21 +9,17 @@
 
 namespace {
 
-// Text in an encoding this program could not write back as it was; of a
-// prefix, only what it holds whole counts.
-bool isForeignText(const FileContent &content, ReadMode mode = ReadMode::Whole)
-{
-    return content.status == ReadStatus::Read && !asUtf8(content.bytes, mode == ReadMode::Prefix);
-}
-
-// The content as the UTF-8 the store works on; foreign text is unreadable.
+// The content as the UTF-8 the store works on. Text in an encoding this
+// program could not write back as it was is unreadable; of a prefix, only
+// what it holds whole counts.
 FileContent inUtf8(const FileContent &content, ReadMode mode = ReadMode::Whole)
 {
-    if (isForeignText(content, mode))
-        return {ReadStatus::Unreadable, {}, content.identity};
     if (content.status != ReadStatus::Read)
         return content;
-    return {content.status, *asUtf8(content.bytes, mode == ReadMode::Prefix), content.identity};
+    std::optional<QByteArray> text = asUtf8(content.bytes, mode == ReadMode::Prefix);
+    if (!text)
+        return {ReadStatus::Unreadable, {}, content.identity};
+    return {content.status, std::move(*text), content.identity};
 }
 
 // The options file as start-up reads it: its first line, or the whole of a
@@ -172,11 +168,12 @@ bool OptionsFile::saveFile(const QString &filePath, KnownFile &known, qsizetype 
             showError(cannotCreateFileMessage(filePath));
             return false;
         }
-        if (isForeignText(file.current(), mode)) {
+        const FileContent now = inUtf8(file.current(), mode);
+        // Read, but as no text this program could write back.
+        if (file.current().status == ReadStatus::Read && now.status != ReadStatus::Read) {
             showError(cannotReadFileMessage(filePath));
             return false;
         }
-        const FileContent now = inUtf8(file.current(), mode);
         if (!approved && changedSince(known, now)) {
             file.abandon(); // nobody waits on the lock while the user reads
             const QString onDisk = decodeFileText(firstLine(now.bytes).value_or(QByteArray()));
