@@ -17,23 +17,12 @@ namespace {
 // What a file's owner set on it that a new file would not have.
 constexpr DWORD carriedAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
-bool exists(const std::wstring &path)
-{
-    return systemCalls().getFileAttributes(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool isFileAt(const std::wstring &path)
-{
-    const DWORD attributes = systemCalls().getFileAttributes(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // Only "not found" means that nothing stands at the name: a file whose
 // deletion is pending, or one the process may not look at, answers
 // otherwise.
 bool isFree(const std::wstring &path)
 {
-    if (exists(path))
+    if (systemCalls().getFileAttributes(path.c_str()) != INVALID_FILE_ATTRIBUTES)
         return false;
     const DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
@@ -210,10 +199,11 @@ FileReplacement::State::Replacement FileReplacement::State::replaceWith(Temporar
     };
     if (replaced)
         return newBytesNamed();
-    if (exists(target)) {
+    if (const DWORD found = systemCalls().getFileAttributes(target.c_str()); found != INVALID_FILE_ATTRIBUTES) {
         // File systems without the call get the file written in place: a
         // move over it would drop its ACL and streams.
-        if ((error == ERROR_ACCESS_DENIED || isUnsupported(error)) && isFileAt(target))
+        const bool isFile = !(found & FILE_ATTRIBUTE_DIRECTORY);
+        if ((error == ERROR_ACCESS_DENIED || isUnsupported(error)) && isFile)
             return Replacement::Refused;
         return Replacement::Failed;
     }

@@ -46,9 +46,10 @@ RetryBound::~RetryBound()
 
 bool retryWhileHeld(const std::function<bool()> &attempt)
 {
-    RetryBound *const outer = currentBound;
-    RetryBound own; // the step's alone when no save bounds it
-    RetryBound &bound = outer ? *outer : own;
+    std::optional<RetryBound> own; // the step's alone when no save bounds it
+    if (!currentBound)
+        own.emplace();
+    RetryBound &bound = *currentBound;
     for (DWORD tried = 1;; ++tried) {
         if (attempt())
             return true;

@@ -69,10 +69,13 @@ TemporaryFile::TemporaryFile(const QString &target, Access access) : m_target(ta
 {
     const QDir directory = QFileInfo(target).dir();
     removeStaleTemporaries(directory);
-    PrivateSecurity security;
-    SECURITY_ATTRIBUTES *attributes = access == Access::Private ? security.attributes() : nullptr;
-    if (access == Access::Private && !attributes)
-        return;
+    std::optional<PrivateSecurity> security;
+    SECURITY_ATTRIBUTES *attributes = nullptr;
+    if (access == Access::Private) {
+        attributes = security.emplace().attributes();
+        if (!attributes)
+            return;
+    }
     for (int attempt = 0; attempt < 16 && !m_file.isValid(); ++attempt) {
         const std::wstring path = systemPath(directory.filePath(temporaryFileName()));
         m_file = FileHandle(systemCalls().createFile(path.c_str(), GENERIC_WRITE | DELETE,
