@@ -1,6 +1,5 @@
 #include "filekeeping/boundedread.h"
 
-#include "filekeeping/savepoints.h"
 #include "filekeeping/textencoding.h"
 
 #include <vector>
@@ -17,8 +16,7 @@ FileContent readBounded(const ReadSome &readSome, qsizetype limit, ReadMode mode
         if (wanted <= 0)
             return {ReadStatus::Read, bytes, {}};
         // An error after some bytes is an error too, never the end of the file.
-        const bool mayRead = bytes.isEmpty() || reachSavePoint(SavePoint::ReadingOn, {});
-        const qint64 count = mayRead ? readSome(chunk.data(), wanted) : -1;
+        const qint64 count = readSome(chunk.data(), wanted);
         if (count < 0)
             return {ReadStatus::Unreadable, {}, {}};
         if (count == 0)

@@ -99,6 +99,24 @@ private:
     std::unique_ptr<State> d;
 };
 
+// While one lives, every wait of this thread for another program that
+// holds a file (Windows' indexers and scanners) shares one bound of about a
+// second and a half, so that saving both files waits another program out
+// once. A save makes its own where none lives.
+class WaitBound
+{
+public:
+    WaitBound();
+    ~WaitBound();
+    WaitBound(const WaitBound &) = delete;
+    WaitBound &operator=(const WaitBound &) = delete;
+
+    struct Waits;
+
+private:
+    std::unique_ptr<Waits> d;
+};
+
 // Whether a file may be kept at that name at all. Windows refuses names it
 // would turn into a device, a named stream or a folder, or whose last dot
 // or space it would drop.

@@ -65,6 +65,7 @@ void OptionsFile::load()
     // be read is the user's and stays as it is.
     if (readOnly || (options != ReadStatus::Missing && activation != ReadStatus::Missing))
         return;
+    const WaitBound waits;
     if (!isUnreadable(options))
         saveOptionsFile();
     if (!isUnreadable(activation))
@@ -116,6 +117,7 @@ void OptionsFile::setActive(int flag)
 
 bool OptionsFile::save()
 {
+    const WaitBound waits;
     const bool optionsSaved = saveOptionsFile();
     const bool activationSaved = saveActivationFile();
     return optionsSaved && activationSaved;

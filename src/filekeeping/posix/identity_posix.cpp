@@ -1,4 +1,6 @@
-#include "filekeeping/identity_posix.h"
+#include "filekeeping/posix/identity_posix.h"
+
+#include "filekeeping/posix/systemcalls_posix.h"
 
 #include <QByteArray>
 #include <QList>
@@ -47,14 +49,14 @@ bool copyExtendedAttributes(int from, int to)
     if (!wanted || !inherited)
         return false;
     for (const QByteArray &name : *inherited) {
-        if (::fremovexattr(to, name.constData()) != 0)
+        if (systemCalls().fremovexattr(to, name.constData()) != 0)
             return false;
     }
     for (const QByteArray &name : *wanted) {
         const ssize_t size = ::fgetxattr(from, name.constData(), nullptr, 0);
         QByteArray value(qMax<ssize_t>(size, 0), Qt::Uninitialized);
         if (size < 0 || ::fgetxattr(from, name.constData(), value.data(), size_t(size)) != size
-            || ::fsetxattr(to, name.constData(), value.constData(), size_t(size), 0) != 0)
+            || systemCalls().fsetxattr(to, name.constData(), value.constData(), size_t(size), 0) != 0)
             return false;
     }
     return true;
@@ -71,17 +73,17 @@ bool copyExtendedAttributes(int, int)
 bool takeOverIdentity(int original, const struct stat &originalInfo, int temporary)
 {
     struct stat info = {};
-    if (::fstat(temporary, &info) != 0)
+    if (systemCalls().fstat(temporary, &info) != 0)
         return false;
     if ((info.st_uid != originalInfo.st_uid || info.st_gid != originalInfo.st_gid)
-        && ::fchown(temporary, originalInfo.st_uid, originalInfo.st_gid) != 0)
+        && systemCalls().fchown(temporary, originalInfo.st_uid, originalInfo.st_gid) != 0)
         return false;
     // The mode comes last: a group or other bit set before the ACL is in
     // place would let in someone whom the ACL keeps out.
     const mode_t bits = originalInfo.st_mode & 07777;
-    if (!copyExtendedAttributes(original, temporary) || ::fchmod(temporary, bits) != 0)
+    if (!copyExtendedAttributes(original, temporary) || systemCalls().fchmod(temporary, bits) != 0)
         return false;
     // The system may quietly drop a set-group-ID bit.
-    return ::fstat(temporary, &info) == 0 && (info.st_mode & 07777) == bits;
+    return systemCalls().fstat(temporary, &info) == 0 && (info.st_mode & 07777) == bits;
 }
 

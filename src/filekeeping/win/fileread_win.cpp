@@ -1,7 +1,7 @@
 #include "filekeeping/backupnames.h"
 #include "filekeeping/fileaccess.h"
-#include "filekeeping/handle_win.h"
-#include "filekeeping/reading_win.h"
+#include "filekeeping/win/handle_win.h"
+#include "filekeeping/win/reading_win.h"
 
 FileContent readRegularFile(const QString &path, qsizetype limit, ReadMode mode)
 {

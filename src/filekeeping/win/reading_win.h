@@ -1,7 +1,7 @@
 #pragma once
 
 #include "filekeeping/fileaccess.h"
-#include "filekeeping/handle_win.h"
+#include "filekeeping/win/handle_win.h"
 
 #include <QString>
 

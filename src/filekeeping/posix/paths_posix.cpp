@@ -1,4 +1,4 @@
-#include "filekeeping/paths_posix.h"
+#include "filekeeping/posix/paths_posix.h"
 
 #include <cerrno>
 

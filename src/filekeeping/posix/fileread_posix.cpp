@@ -1,9 +1,10 @@
 #include "filekeeping/backupnames.h"
-#include "filekeeping/descriptor_posix.h"
+#include "filekeeping/posix/descriptor_posix.h"
 #include "filekeeping/fileaccess.h"
-#include "filekeeping/links_posix.h"
-#include "filekeeping/paths_posix.h"
-#include "filekeeping/reading_posix.h"
+#include "filekeeping/posix/links_posix.h"
+#include "filekeeping/posix/paths_posix.h"
+#include "filekeeping/posix/reading_posix.h"
+#include "filekeeping/posix/systemcalls_posix.h"
 
 #include <QFile>
 
@@ -18,14 +19,14 @@ FileContent readRegularFile(const QString &path, qsizetype limit, ReadMode mode)
     if (!target)
         return {ReadStatus::Unreadable, {}, {}};
     struct stat info = {};
-    if (::lstat(target->constData(), &info) != 0)
+    if (systemCalls().lstat(target->constData(), &info) != 0)
         return {isMissingName(errno) ? ReadStatus::Missing : ReadStatus::Unreadable, {}, {}};
     // Opening a FIFO or a device could block or have effects of its own.
     if (!S_ISREG(info.st_mode))
         return {ReadStatus::Unreadable, {}, identityOf(info)};
     // Checked again once open, in case the name changed in between.
     const FileDescriptor file(openTarget(*target, O_RDONLY));
-    if (!file.isValid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (!file.isValid() || systemCalls().fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return {ReadStatus::Unreadable, {}, identityOf(info)};
     return readOpenFile(file.get(), info, limit, mode);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "filekeeping/fileaccess.h"
-#include "filekeeping/systemcalls_win.h"
+#include "filekeeping/win/systemcalls_win.h"
 
 #include <QString>
 
@@ -46,7 +46,8 @@ private:
 bool retryWhileHeld(const std::function<bool()> &attempt);
 
 // While one lives, the steps retried on its thread share those pauses: a
-// save waits out another program once, not at every step.
+// save waits out another program once, not at every step. One made while
+// another lives joins it.
 class RetryBound
 {
 public:
@@ -58,12 +59,14 @@ public:
     DWORD pausedMs = 0;
 
 private:
-    RetryBound *m_outer;
+    bool m_joined;
 };
 
 // The path as Win32 takes it at any length: absolute, with backslashes,
 // behind the \\?\ prefix that turns off the system's own rewriting of names.
 std::wstring systemPath(const QString &path);
+// The path as the user writes it: without the prefix, with forward slashes.
+QString withoutSystemPrefix(QString path);
 
 // Names the system would turn into a device (CON, NUL, COM1 and the like,
 // with any extension) or into another file (a trailing dot or space is

@@ -1,4 +1,4 @@
-#include "filekeeping/systemcalls_win.h"
+#include "filekeeping/win/systemcalls_win.h"
 
 SystemCalls &systemCalls()
 {

@@ -1,6 +1,7 @@
-#include "filekeeping/reading_posix.h"
+#include "filekeeping/posix/reading_posix.h"
 
 #include "filekeeping/boundedread.h"
+#include "filekeeping/posix/systemcalls_posix.h"
 
 #include <cerrno>
 
@@ -11,7 +12,7 @@ FileContent readFromDescriptor(int fd, qsizetype limit, ReadMode mode)
     return readBounded(
             [fd](char *buffer, qint64 size) {
                 for (;;) {
-                    const ssize_t count = ::read(fd, buffer, size_t(size));
+                    const ssize_t count = systemCalls().read(fd, buffer, size_t(size));
                     if (count >= 0 || errno != EINTR)
                         return qint64(count);
                 }

@@ -1,6 +1,7 @@
-#include "filekeeping/links_posix.h"
+#include "filekeeping/posix/links_posix.h"
 
-#include "filekeeping/paths_posix.h"
+#include "filekeeping/posix/paths_posix.h"
+#include "filekeeping/posix/systemcalls_posix.h"
 
 #include <QList>
 
@@ -68,7 +69,7 @@ std::optional<QByteArray> resolvedTarget(const QByteArray &path)
         }
         const QByteArray candidate = joined(resolved, part);
         struct stat info = {};
-        if (::lstat(candidate.constData(), &info) != 0) {
+        if (systemCalls().lstat(candidate.constData(), &info) != 0) {
             if (!isMissingName(errno))
                 return std::nullopt;
             // Missing: opening or creating it fails, or creates it, as the
@@ -91,5 +92,5 @@ std::optional<QByteArray> resolvedTarget(const QByteArray &path)
 
 int openTarget(const QByteArray &target, int flags)
 {
-    return ::open(target.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    return systemCalls().open(target.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
 }

@@ -17,6 +17,8 @@ struct SystemCalls
     decltype(&ReadFile) readFile = &ReadFile;
     decltype(&WriteFile) writeFile = &WriteFile;
     decltype(&FlushFileBuffers) flushFileBuffers = &FlushFileBuffers;
+    decltype(&SetEndOfFile) setEndOfFile = &SetEndOfFile;
+    decltype(&Sleep) sleep = &Sleep;
     decltype(&GetFileInformationByHandle) getFileInformationByHandle = &GetFileInformationByHandle;
     decltype(&GetFileInformationByHandleEx) getFileInformationByHandleEx = &GetFileInformationByHandleEx;
 };

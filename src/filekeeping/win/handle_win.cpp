@@ -1,4 +1,4 @@
-#include "filekeeping/handle_win.h"
+#include "filekeeping/win/handle_win.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,6 +26,8 @@ qint64 joined(DWORD high, DWORD low)
     return qint64((quint64(high) << 32) | low);
 }
 
+} // namespace
+
 QString withoutSystemPrefix(QString path)
 {
     if (path.startsWith(u"\\\\?\\UNC\\"))
@@ -35,13 +37,16 @@ QString withoutSystemPrefix(QString path)
     return QDir::fromNativeSeparators(path);
 }
 
-} // namespace
-
-RetryBound::RetryBound() : m_outer(std::exchange(currentBound, this)) {}
+RetryBound::RetryBound() : m_joined(currentBound != nullptr)
+{
+    if (!m_joined)
+        currentBound = this;
+}
 
 RetryBound::~RetryBound()
 {
-    currentBound = m_outer;
+    if (!m_joined)
+        currentBound = nullptr;
 }
 
 bool retryWhileHeld(const std::function<bool()> &attempt)
@@ -60,7 +65,7 @@ bool retryWhileHeld(const std::function<bool()> &attempt)
             return false;
         }
         bound.pausedMs += pause;
-        Sleep(pause);
+        systemCalls().sleep(pause);
     }
 }
 

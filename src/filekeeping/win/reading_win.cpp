@@ -1,4 +1,4 @@
-#include "filekeeping/reading_win.h"
+#include "filekeeping/win/reading_win.h"
 
 #include "filekeeping/boundedread.h"
 
