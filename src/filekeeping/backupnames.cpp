@@ -1,7 +1,8 @@
 #include "filekeeping/backupnames.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "filekeeping/fileaccess.h"
+#include "filekeeping/filesystem.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -22,15 +23,16 @@ bool isBackupFileName(const QString &candidate, const QString &fileName)
     return candidate.startsWith(start) && attempt.match(candidate.mid(start.size())).hasMatch();
 }
 
-QStringList backupsBeside(const QString &target)
+QStringList interruptedSaveBackups(const QString &path)
 {
-    const QFileInfo file(target);
-    const QDir directory = file.dir();
+    const std::optional<SystemName> target = filesystem::saveTarget(path);
+    if (!target)
+        return {};
+    const QString fileName = filesystem::fileNameOf(*target);
     QStringList backups;
-    for (const QString &entry :
-         directory.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)) {
-        if (isBackupFileName(entry, file.fileName()))
-            backups.append(directory.filePath(entry));
-    }
+    for (const filesystem::Entry &entry :
+         filesystem::filesBeside(*target, [&](const QString &name) { return isBackupFileName(name, fileName); }))
+        backups.append(filesystem::shownName(entry.name));
+    backups.sort();
     return backups;
 }

@@ -9,6 +9,3 @@
 inline constexpr int maximumBackupAttempt = 100;
 QString backupFileName(const QString &fileName, int attempt);
 bool isBackupFileName(const QString &candidate, const QString &fileName);
-
-// The backups that stand beside the file `target` (a resolved path).
-QStringList backupsBeside(const QString &target);

@@ -7,7 +7,8 @@
 FileContent readBounded(const ReadSome &readSome, qsizetype limit, ReadMode mode)
 {
     // Large chunks: a long line costs a few system calls, not one per byte.
-    std::vector<char> chunk(qsizetype(64) * 1024);
+    // One buffer a thread: each read would otherwise clear 64 KiB anew.
+    thread_local std::vector<char> chunk(qsizetype(64) * 1024);
     QByteArray bytes;
     for (;;) {
         const qsizetype wanted = mode == ReadMode::Prefix

@@ -13,7 +13,8 @@ enum class SavePoint {
     ReadingOn,        // a read has got bytes; the next read follows
     TemporaryCreated, // an empty temporary file, with the owner, ACLs and mode it keeps,
                       // stands beside the target; the bytes are written next
-    TemporaryWritten, // the temporary holds its bytes, not yet synced
+    TemporaryWritten, // the temporary holds its bytes, synced, and is closed: another
+                      // program may open it; it takes its name next
     Renamed,          // the temporary has just taken its name (the target's, or a backup's);
                       // the directory is synced next
     BackupNamed,      // in place: a synced copy of the previous bytes has its backup

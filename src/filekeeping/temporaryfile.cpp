@@ -40,10 +40,9 @@ bool TemporaryFile::fill(const QByteArray &content)
 {
     const QString target = filesystem::shownName(m_target);
     const bool filled = reachSavePoint(SavePoint::TemporaryCreated, target)
-            && filesystem::writeAt(m_file, content, 0) && reachSavePoint(SavePoint::TemporaryWritten, target)
-            && syncAt(m_file, m_name);
+            && filesystem::writeAt(m_file, content, 0) && syncAt(m_file, m_name);
     m_file.reset();
-    return filled;
+    return filled && reachSavePoint(SavePoint::TemporaryWritten, target);
 }
 
 bool syncAt(SystemFile &file, const SystemName &name)

@@ -1,4 +1,3 @@
-#include "filekeeping/backupnames.h"
 #include "filekeeping/posix/descriptor_posix.h"
 #include "filekeeping/fileaccess.h"
 #include "filekeeping/posix/links_posix.h"
@@ -48,10 +47,4 @@ bool sameFile(const QString &first, const QString &second)
     return ::stat(QFile::encodeName(first).constData(), &one) == 0
             && ::stat(QFile::encodeName(second).constData(), &other) == 0
             && one.st_dev == other.st_dev && one.st_ino == other.st_ino;
-}
-
-QStringList interruptedSaveBackups(const QString &path)
-{
-    const std::optional<QByteArray> target = resolvedTarget(QFile::encodeName(path));
-    return target ? backupsBeside(QFile::decodeName(*target)) : QStringList();
 }

@@ -1,4 +1,3 @@
-#include "filekeeping/backupnames.h"
 #include "filekeeping/fileaccess.h"
 #include "filekeeping/win/handle_win.h"
 #include "filekeeping/win/reading_win.h"
@@ -35,9 +34,4 @@ bool sameFile(const QString &first, const QString &second)
         return finalPath(first).compare(finalPath(second), Qt::CaseInsensitive) == 0;
     return one->identity.device == other->identity.device && one->identity.inode == other->identity.inode
             && one->identity.inodeHigh == other->identity.inodeHigh;
-}
-
-QStringList interruptedSaveBackups(const QString &path)
-{
-    return isRefusedName(path) ? QStringList() : backupsBeside(finalPath(path));
 }
