@@ -4,7 +4,6 @@
 #include "store/optionsfile.h"
 
 #include "filehelpers.h"
-#include "filesizelimit.h"
 #include "recordingprompter.h"
 #include "storeruns.h"
 #include "unprivileged.h"
@@ -86,7 +85,6 @@ private Q_SLOTS:
     void hugeFileIsNotRead();
     void identityIsKept_data();
     void identityIsKept();
-    void failedWriteInPlacePutsBytesBack();
     void inPlaceSaveLeavesNoOldTail();
     void failedRenameCannotCreate();
     void securityAttributesKeepTheRename();
@@ -374,27 +372,6 @@ void tst_FileKeeping::identityIsKept()
     QCOMPARE(attributesOf(file), attributes);
     if (extra == "hard-link")
         QCOMPARE(readBytes(path("other-name")), readBytes(file));
-#endif
-}
-
-// A hard link makes the save write in place; a file-size limit stops it
-// part-way.
-void tst_FileKeeping::failedWriteInPlacePutsBytesBack()
-{
-#ifdef Q_OS_WIN
-    QSKIP("Windows has no file-size limit to fail a write with");
-#else
-    QVERIFY(writeBytes(path(), "-count\nnote"));
-    QVERIFY(writeBytes(path() + "_act", "1"));
-    QVERIFY(hardLink(path(), path("other-name")));
-    QStringList boxes;
-    {
-        const FileSizeLimit limit(20);
-        boxes = save(path(), QStringLiteral("-proc -nocall -block=decision -nocond -count "));
-    }
-    QCOMPARE(boxes, QStringList{QStringLiteral("Unable to write in the file \"%1\"").arg(path())});
-    QCOMPARE(readBytes(path()), QByteArray("-count\nnote"));
-    QCOMPARE(entriesOf(m_dir->path()), QStringList({"other-name", "proj.opt", "proj.opt_act"}));
 #endif
 }
 
