@@ -145,9 +145,7 @@ void tst_SaveSafety::failingStepWritesNothingFalse_data()
     QTest::newRow("read-error-before-first-byte") << int(SavePoint::Reading) << "" << false;
     QTest::newRow("read-error-mid-read") << int(SavePoint::ReadingOn) << "" << false;
     QTest::newRow("read-error-in-place") << int(SavePoint::Reading) << "" << true;
-    QTest::newRow("temporary-sync-fails") << int(SavePoint::Syncing) << "temporary" << false;
     QTest::newRow("directory-sync-fails") << int(SavePoint::Syncing) << "directory" << false;
-    QTest::newRow("backup-sync-fails") << int(SavePoint::Syncing) << "temporary" << true;
     QTest::newRow("in-place-sync-fails") << int(SavePoint::Syncing) << "options" << true;
     QTest::newRow("activation-longer-than-scanned-put-back") << int(SavePoint::WrittenInPlace) << "activation" << true;
 }
