@@ -9,6 +9,7 @@
 #include "storeruns.h"
 #include "unprivileged.h"
 
+#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>

@@ -126,7 +126,7 @@ FileReplacement::FileReplacement(const QString &path, qsizetype limit, ReadMode 
     d->target = filesystem::saveTarget(path);
     if (!d->target)
         return;
-    d->lock.emplace(d->shown());
+    d->lock.emplace(*d->target);
     if (d->lock->mayWrite())
         d->open(limit, mode);
     else

@@ -107,6 +107,9 @@ std::optional<FileIdentity> identityAt(const SystemName &name);
 // Tells backup programs the file changed, its owner's attributes kept.
 void markChanged(const SystemName &target, const Opened &opened);
 
+// Whether a process of that ID runs on this machine.
+bool isProcessRunning(qint64 pid);
+
 // The regular files in the folder that holds `name` whose names are
 // `wanted`, with their ages.
 struct Entry

@@ -12,6 +12,7 @@
 #include <ctime>
 
 #include <dirent.h>
+#include <signal.h>
 
 namespace filesystem {
 
@@ -201,6 +202,11 @@ std::optional<FileIdentity> identityAt(const SystemName &name)
 
 void markChanged(const SystemName &, const Opened &)
 {
+}
+
+bool isProcessRunning(qint64 pid)
+{
+    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
 }
 
 std::vector<Entry> filesBeside(const SystemName &name, const std::function<bool(const QString &)> &wanted)

@@ -232,6 +232,16 @@ void markChanged(const SystemName &target, const Opened &opened)
     retryWhileHeld([&] { return systemCalls().setFileAttributes(target.c_str(), attributes) != 0; });
 }
 
+bool isProcessRunning(qint64 pid)
+{
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(pid));
+    DWORD exitCode = 0;
+    const bool running = process && GetExitCodeProcess(process, &exitCode) && exitCode == STILL_ACTIVE;
+    if (process)
+        CloseHandle(process);
+    return running;
+}
+
 std::vector<Entry> filesBeside(const SystemName &name, const std::function<bool(const QString &)> &wanted)
 {
     std::vector<Entry> files;
