@@ -71,6 +71,20 @@ test_debian_package() {
 }
 
 
+# A certificate made for the run, so that it signs as a vendor does and the
+# end-to-end suite checks every signature against it.
+use_throwaway_certificate() {
+    local dir=$WINDOWS_BUILD/signing
+    mkdir -p "$dir"
+    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=vimbracl throwaway signer" \
+        -addext extendedKeyUsage=codeSigning -keyout "$dir/key.pem" -out "$dir/certificate.pem" 2>/dev/null
+    openssl rand -hex 16 >"$dir/password"
+    openssl pkcs12 -export -inkey "$dir/key.pem" -in "$dir/certificate.pem" -passout file:"$dir/password" \
+        -out "$dir/signer.pfx"
+    export VIMBRACL_SIGN_PFX=$dir/signer.pfx VIMBRACL_SIGN_PASSWORD_FILE=$dir/password
+    export VIMBRACL_SIGN_CHECK=$dir/certificate.pem
+}
+
 # The Windows program built with MinGW-w64 against Qt for Windows (built
 # once from Debian's source, then cached), and under Wine every unit and
 # store suite on the Win32 file backend and the end-to-end cases of the real
@@ -79,6 +93,7 @@ test_windows() {
     [ "${VIMBRACL_WINDOWS:-1}" != 0 ] || return 0
     install_windows_packages
     build_for_windows
+    use_throwaway_certificate
     pack_for_windows >/dev/null
     use_wine
     echo "The Windows build's suites under Wine"

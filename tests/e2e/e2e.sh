@@ -464,6 +464,60 @@ case_installer() {
         || fail "the uninstaller left its registry keys"
 }
 
+# /CurrentUser installs into the user's own programs folder, registered
+# under the user's keys alone, and its uninstaller removes it all.
+case_installer_for_current_user() {
+    local installed uninstall='Software\Microsoft\Windows\CurrentVersion\Uninstall\vimbracl'
+    installed="$(ask_winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')")/Programs/vimbracl"
+    timeout 60 wine "$HELPER" /S /CurrentUser
+    [ -f "$installed/bin/vimbracl.exe" ] || fail "nothing was installed in $installed"
+    [ -n "$(registry "HKCU\\$uninstall" DisplayName)" ] && [ -z "$(registry "HKLM\\$uninstall")" ] \
+        || fail "it was not registered for the current user alone"
+    [[ $(timeout 30 wine "$installed/bin/vimbracl.exe" --version | tr -d '\r') =~ ^vimbracl\ [1-9] ]] \
+        || fail "the installed program printed no version"
+    timeout 60 wine "$installed/Uninstall.exe" /S
+    timeout 60 wineserver --wait
+    [ ! -e "$installed" ] && [ -z "$(registry "HKCU\\$uninstall")$(registry 'HKCU\Software\The vimbracl developers')" ] \
+        || fail "the uninstaller left $(ls -R "$installed" 2>/dev/null) or its keys"
+}
+
+# The MSI package, as an administrator deploys it: installed silently per
+# machine, upgraded over a package of a lower version (whose own file goes,
+# with its entry in Add/Remove Programs), and removed with every file and
+# key of its own and none of the user's.
+case_msi_package() {
+    local installed="$drive_c/Program Files/vimbracl" older=$project/.older
+    cp -r "$VIMBRACL_PREFIX" "$older" && echo older >"$older/bin/older-only.txt"
+    bash "$(dirname "${BASH_SOURCE[0]}")/../../packaging/msi/build-msi.sh" 0.9 "The vimbracl developers" "$older" \
+        "$project/older.msi" 2>/dev/null
+    timeout 120 wine msiexec /i "$(native_path "$project/older.msi")" /qn || fail "the older package did not install"
+    [ -f "$installed/bin/older-only.txt" ] && echo mine >"$installed/notes.txt"
+    timeout 120 wine msiexec /i "$(native_path "$HELPER")" /qn || fail "the package did not install over the older one"
+    [ "$(cd "$installed" && find . -type f ! -name notes.txt | sort)" = "$(cd "$VIMBRACL_PREFIX" && find . -type f | sort)" ] \
+        || fail "the upgrade left other files than the new package's"
+    [ "$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r' \
+         | grep -c 'DisplayName *REG_SZ *vimbracl$')" = 1 ] || fail "Add/Remove Programs lists vimbracl more than once"
+    [[ $(timeout 30 wine "$installed/bin/vimbracl.exe" --version | tr -d '\r') =~ ^vimbracl\ [1-9] ]] \
+        || fail "the installed program printed no version"
+    timeout 120 wine msiexec /x "$(native_path "$HELPER")" /qn || fail "the package was not removed"
+    [ "$(cd "$installed" && find . ! -name . | sort)" = ./notes.txt ] || fail "removing it left $(ls -R "$installed")"
+    [ -z "$(registry 'HKLM\Software\The vimbracl developers')" ] || fail "removing it left its registry key"
+}
+
+# The program, the installer, the uninstaller it installs and the MSI
+# package are signed, when the run signs (VIMBRACL_SIGN_CHECK names the
+# certificate to check against).
+case_signatures() {
+    [ -n "${VIMBRACL_SIGN_CHECK:-}" ] || { echo "nothing signed in this run"; return 0; }
+    local installed=$project/installed file
+    timeout 60 wine "$HELPER" /S "/D=$(native_path "$installed")"
+    for file in "$VIMBRACL_PREFIX/bin/vimbracl.exe" "$HELPER" "$installed/Uninstall.exe" "${HELPER%.exe}.msi"; do
+        osslsigncode verify -CAfile "$VIMBRACL_SIGN_CHECK" -in "$file" >/dev/null || fail "$file carries no valid signature"
+    done
+    timeout 60 wine "$installed/Uninstall.exe" /S
+    timeout 60 wineserver --wait
+}
+
 # version_of FILE KEY: a value of the Windows version information in FILE.
 version_of() {
     strings -el -n 3 "$1" | grep -A1 -x "$2" | sed -n 2p

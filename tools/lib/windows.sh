@@ -53,10 +53,27 @@ build_for_windows() {
     cmake --install "$WINDOWS_BUILD" --prefix "$WINDOWS_PREFIX" >/dev/null
 }
 
-# The NSIS installer and the .zip of the same installation.
+# The NSIS installer, the MSI package and the .zip of the same installation,
+# signed with the vendor's certificate where VIMBRACL_SIGN_PFX and
+# VIMBRACL_SIGN_PASSWORD_FILE name one: the program, the installer, its
+# uninstaller and the MSI package.
 pack_for_windows() {
+    local version vendor
+    unset VIMBRACL_SIGN_TOOL
+    if [ -n "${VIMBRACL_SIGN_PFX:-}" ] && [ -n "${VIMBRACL_SIGN_PASSWORD_FILE:-}" ]; then
+        export VIMBRACL_SIGN_TOOL=$WINDOWS_DIR/sign.sh
+        # Signed where it was built, so that every installation of it is.
+        "$VIMBRACL_SIGN_TOOL" "$WINDOWS_BUILD/bin/vimbracl.exe"
+        cmake --install "$WINDOWS_BUILD" --prefix "$WINDOWS_PREFIX" >/dev/null
+    else
+        echo "Not signing: VIMBRACL_SIGN_PFX and VIMBRACL_SIGN_PASSWORD_FILE name no certificate"
+    fi
     (cd "$WINDOWS_BUILD" && cpack -G "NSIS;ZIP" >/dev/null)
-    ls "$WINDOWS_BUILD"/vimbracl-*-win64.{exe,zip}
+    source "$WINDOWS_BUILD/package.env"
+    bash "$ROOT/packaging/msi/build-msi.sh" "$version" "$vendor" "$WINDOWS_PREFIX" \
+        "$WINDOWS_BUILD/vimbracl-$version-win64.msi" 2>/dev/null
+    [ -z "${VIMBRACL_SIGN_TOOL:-}" ] || "$VIMBRACL_SIGN_TOOL" "$WINDOWS_BUILD/vimbracl-$version-win64.msi"
+    ls "$WINDOWS_BUILD"/vimbracl-*-win64.{exe,msi,zip}
 }
 
 # Renders the installed program's dialog under Wine into PNG, in the
