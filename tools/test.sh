@@ -68,8 +68,43 @@ test_debian_package() {
     check_debian_package "$DEBIAN_PACKAGE"
     echo "The Debian package, installed with apt-get, run and purged"
     try_debian_package "$DEBIAN_PACKAGE"
+    test_debian_package_again
 }
 
+
+# The same commit built again, later, in another folder and without the
+# compiler cache, gives the same bytes: the Debian package, and the Windows
+# program with every file of its installation. A difference fails with
+# diffoscope's report.
+AGAIN=$ROOT/build-again/vimbracl
+copy_sources_again() {
+    [ -d "$AGAIN" ] && return 0
+    mkdir -p "$AGAIN"
+    (cd "$ROOT" && git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$AGAIN")
+}
+
+expect_same_bytes() {
+    diff -rq "$1" "$2" >/dev/null && return 0
+    install_packages diffoscope-minimal
+    diffoscope --no-progress "$1" "$2" | head -200 || true
+    echo "error: $2, built again, differs from $1" >&2
+    exit 1
+}
+
+test_debian_package_again() {
+    copy_sources_again
+    CCACHE_DISABLE=1 bash "$AGAIN/tools/deb.sh" >/dev/null
+    expect_same_bytes "$DEBIAN_PACKAGE" "$AGAIN/build-deb/$(basename "$DEBIAN_PACKAGE")"
+    echo "The Debian package, built again elsewhere, has the same bytes"
+}
+
+test_windows_program_again() {
+    copy_sources_again
+    (source "$AGAIN/tools/lib/common.sh" && source "$AGAIN/tools/lib/windows.sh" \
+        && CCACHE_DISABLE=1 build_for_windows vimbracl vimbracl_lrelease windows_runtime >/dev/null)
+    expect_same_bytes "$WINDOWS_PREFIX" "$AGAIN/build-windows/prefix"
+    echo "The Windows program and its DLLs, built again elsewhere, have the same bytes"
+}
 
 # A certificate made for the run, so that it signs as a vendor does and the
 # end-to-end suite checks every signature against it.
@@ -93,6 +128,7 @@ test_windows() {
     [ "${VIMBRACL_WINDOWS:-1}" != 0 ] || return 0
     install_windows_packages
     build_for_windows
+    test_windows_program_again
     use_throwaway_certificate
     pack_for_windows >/dev/null
     use_wine
@@ -104,6 +140,7 @@ test_windows() {
 in_display ctest --test-dir "$BUILD" --output-on-failure "$@"
 
 if [ $# -eq 0 ]; then
+    rm -rf "$ROOT/build-again"
     test_sanitized
     test_debian_package
     test_windows

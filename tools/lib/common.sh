@@ -3,6 +3,10 @@
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# Packages and programs carry the time of the commit they are built from,
+# so that a build of the same commit gives the same bytes, later too.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$ROOT" log -1 --format=%ct 2>/dev/null || echo 1)}
+export SOURCE_DATE_EPOCH
 BUILD=${VIMBRACL_BUILD_DIR:-$ROOT/build}
 PREFIX=${VIMBRACL_PREFIX:-$BUILD/prefix}
 

@@ -25,7 +25,7 @@ build_debian_package() {
     cmake -S "$ROOT" -B "$DEB_BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
         -DCMAKE_INSTALL_PREFIX=/usr/lib/vimbracl -DCMAKE_INSTALL_DATADIR=/usr/share \
         -DCMAKE_SKIP_INSTALL_RPATH=ON \
-        -DCMAKE_CXX_FLAGS="$(env "${flags[@]}" CPPFLAGS) $(env "${flags[@]}" CXXFLAGS)" \
+        -DCMAKE_CXX_FLAGS="$(env "${flags[@]}" CPPFLAGS) $(env "${flags[@]}" CXXFLAGS) -ffile-prefix-map=$ROOT=." \
         -DCMAKE_EXE_LINKER_FLAGS="$(env "${flags[@]}" LDFLAGS)" >/dev/null
     cmake --build "$DEB_BUILD" --target vimbracl vimbracl_lrelease desktop_icon bash_completion --parallel "$(nproc)" >/dev/null
     rm -rf "$tree"
@@ -43,6 +43,8 @@ build_debian_package() {
         && dpkg-shlibdeps -Tdebian/vimbracl.substvars debian/vimbracl/usr/lib/vimbracl/bin/vimbracl \
         && dpkg-gencontrol -pvimbracl -Tdebian/vimbracl.substvars -Pdebian/vimbracl)
     (cd "$package" && find usr -type f -exec md5sum {} + | LC_ALL=C sort -k2 >DEBIAN/md5sums)
+    # Every file carries the commit's time, not when it was made.
+    find "$package" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
     DEBIAN_PACKAGE="$DEB_BUILD/vimbracl_${version}_amd64.deb"
     dpkg-deb --root-owner-group -Zxz --build "$package" "$DEBIAN_PACKAGE" >/dev/null
 }

@@ -37,8 +37,8 @@ stop_qt_for_windows() {
     [ -z "${QT_FOR_WINDOWS_BUILDER:-}" ] || kill -- -"$QT_FOR_WINDOWS_BUILDER" 2>/dev/null || true
 }
 
-# Builds the program and its suites for Windows on the Win32 file backend,
-# and installs it into build-windows/prefix.
+# Builds the program and its suites for Windows on the Win32 file layer,
+# and installs it into build-windows/prefix. With targets, only those.
 build_for_windows() {
     local qt
     if [ -n "${QT_FOR_WINDOWS_BUILDER:-}" ]; then
@@ -46,10 +46,13 @@ build_for_windows() {
         QT_FOR_WINDOWS_BUILDER=
     fi
     qt=$(qt_for_windows)
-    cmake -S "$ROOT" -B "$WINDOWS_BUILD" -DCMAKE_BUILD_TYPE=Release \
+    # No build path in the binaries, so that any folder builds the same bytes.
+    cmake -S "$ROOT" -B "$WINDOWS_BUILD" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$ROOT=." \
         -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_DIR/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
-    cmake --build "$WINDOWS_BUILD" --parallel "$(nproc)"
+    local targets=()
+    [ $# -eq 0 ] || targets=(--target "$@")
+    cmake --build "$WINDOWS_BUILD" --parallel "$(nproc)" "${targets[@]}"
     cmake --install "$WINDOWS_BUILD" --prefix "$WINDOWS_PREFIX" >/dev/null
 }
 
