@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -103,6 +104,7 @@ private Q_SLOTS:
     void killedSavesLeaveTheFileWhole_data();
     void killedSavesLeaveTheFileWhole();
     void secondInstanceWaitsForTheFirst();
+    void lockNamingNoHolderIsTakenOver_data();
     void lockNamingNoHolderIsTakenOver();
     void heldLockIsWaitedForBoundedly_data();
     void heldLockIsWaitedForBoundedly();
@@ -475,14 +477,34 @@ void tst_SaveSafety::secondInstanceWaitsForTheFirst()
 }
 
 // A power cut left the lock file empty, a few seconds before the restart.
+void tst_SaveSafety::lockNamingNoHolderIsTakenOver_data()
+{
+    QTest::addColumn<QByteArray>("holder");
+    QTest::newRow("naming-no-holder") << QByteArray();
+    // Another user's lock, which this one may read but not write.
+    QTest::newRow("another-users-holder-gone") << "999999\nvimbracl\n" + QSysInfo::machineHostName().toUtf8() + '\n';
+}
+
 void tst_SaveSafety::lockNamingNoHolderIsTakenOver()
 {
+    QFETCH(QByteArray, holder);
     QFile lock(path(".proj.opt.vimbracl-lock"));
-    QVERIFY(lock.open(QIODevice::WriteOnly)
+    QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(holder) == holder.size()
             && lock.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
     lock.close();
-    OptionsFile store(path());
-    QCOMPARE(saveLine(store, "-count"), QStringList());
+    for (const QString &file : {path(), path() + "_act"})
+        QVERIFY(QFile::setPermissions(file, QFileDevice::Permissions(0x6666)));
+    const auto save = [this] {
+        OptionsFile store(path());
+        return saveLine(store, "-count").join('\n').toUtf8();
+    };
+#ifdef Q_OS_UNIX
+    const ChildResult saved = runUnprivileged(save);
+    QCOMPARE(saved.status, 0);
+    QCOMPARE(saved.output, QByteArray());
+#else
+    QCOMPARE(save(), QByteArray());
+#endif
     QCOMPARE(readBytes(path()), QByteArray("-count\nline2 keep\nline3 keep\n"));
 }
 

@@ -34,20 +34,6 @@ QByteArray holderName()
             + QSysInfo::machineHostName().toUtf8() + '\n';
 }
 
-// At most the first bytes of the lock file; nothing when it cannot be read.
-std::optional<QByteArray> contentOf(const SystemName &name)
-{
-    filesystem::Opened opened = filesystem::open(name);
-    if (opened.kind != filesystem::Opened::Kind::File || !opened.readable)
-        return std::nullopt;
-    QByteArray content(512, Qt::Uninitialized);
-    const qint64 count = filesystem::readSome(opened.file, content.data(), content.size());
-    if (count < 0)
-        return std::nullopt;
-    content.truncate(count);
-    return content;
-}
-
 } // namespace
 
 void setLockWaitHook(LockWaitHook hook)
@@ -102,10 +88,11 @@ bool SaveLock::isStale() const
     const qint64 age = QDateTime::currentMSecsSinceEpoch() - found->modifiedNs / 1000000;
     if (age > staleMilliseconds)
         return true;
-    const std::optional<QByteArray> content = contentOf(m_name);
-    if (!content)
+    // Read as any file is: another user's lock the process may read but not write too.
+    const FileContent content = readRegularFile(filesystem::shownName(m_name), 512, ReadMode::Prefix);
+    if (content.status != ReadStatus::Read)
         return false;
-    const QList<QByteArray> lines = content->split('\n');
+    const QList<QByteArray> lines = content.bytes.split('\n');
     bool named = false;
     const qint64 pid = lines.value(0).toLongLong(&named);
     if (!named || lines.size() < 4)
