@@ -2,8 +2,14 @@
 
 #include "filekeeping/textencoding.h"
 
+#include <utility>
 #include <vector>
 
+namespace {
+
+// Reads on through `readSome` (which fills at most the given size and
+// returns the count, 0 at the end, or -1 on an error), as `mode` says.
+using ReadSome = std::function<qint64(char *buffer, qint64 size)>;
 FileContent readBounded(const ReadSome &readSome, qsizetype limit, ReadMode mode)
 {
     // Large chunks: a long line costs a few system calls, not one per byte.
@@ -32,4 +38,23 @@ FileContent readBounded(const ReadSome &readSome, qsizetype limit, ReadMode mode
         if (lineEnd >= 0)
             return {ReadStatus::Read, bytes, {}};
     }
+}
+
+} // namespace
+
+FileContent readOpened(SystemFile &file, const FileIdentity &identity, qsizetype limit, ReadMode mode,
+                       const std::function<bool()> &mayReadOn)
+{
+    if (mode == ReadMode::Whole && identity.size > limit)
+        return {ReadStatus::TooLong, {}, identity};
+    bool started = false;
+    FileContent content = readBounded(
+            [&](char *buffer, qint64 size) -> qint64 {
+                if (std::exchange(started, true) && mayReadOn && !mayReadOn())
+                    return -1;
+                return filesystem::readSome(file, buffer, size);
+            },
+            limit, mode);
+    content.identity = identity;
+    return content;
 }

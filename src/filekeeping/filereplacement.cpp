@@ -159,18 +159,8 @@ void FileReplacement::State::open(qsizetype limit, ReadMode mode)
 
 FileContent FileReplacement::State::read(qsizetype limit, ReadMode mode)
 {
-    if (mode == ReadMode::Whole && opened.identity.size > limit)
-        return {ReadStatus::TooLong, {}, opened.identity};
-    bool started = false;
-    FileContent content = readBounded(
-            [&](char *buffer, qint64 size) -> qint64 {
-                if (std::exchange(started, true) && !reachSavePoint(SavePoint::ReadingOn, shown()))
-                    return -1;
-                return filesystem::readSome(opened.file, buffer, size);
-            },
-            limit, mode);
-    content.identity = opened.identity;
-    return content;
+    return readOpened(opened.file, opened.identity, limit, mode,
+                      [this] { return reachSavePoint(SavePoint::ReadingOn, shown()); });
 }
 
 bool FileReplacement::isWritable() const

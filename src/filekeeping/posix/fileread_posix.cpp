@@ -1,5 +1,6 @@
-#include "filekeeping/posix/descriptor_posix.h"
+#include "filekeeping/boundedread.h"
 #include "filekeeping/fileaccess.h"
+#include "filekeeping/posix/descriptor_posix.h"
 #include "filekeeping/posix/links_posix.h"
 #include "filekeeping/posix/paths_posix.h"
 #include "filekeeping/posix/reading_posix.h"
@@ -24,10 +25,10 @@ FileContent readRegularFile(const QString &path, qsizetype limit, ReadMode mode)
     if (!S_ISREG(info.st_mode))
         return {ReadStatus::Unreadable, {}, identityOf(info)};
     // Checked again once open, in case the name changed in between.
-    const FileDescriptor file(openTarget(*target, O_RDONLY));
+    FileDescriptor file(openTarget(*target, O_RDONLY));
     if (!file.isValid() || systemCalls().fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return {ReadStatus::Unreadable, {}, identityOf(info)};
-    return readOpenFile(file.get(), info, limit, mode);
+    return readOpened(file, identityOf(info), limit, mode);
 }
 
 bool isKeepableName(const QString &)

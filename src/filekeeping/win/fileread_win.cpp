@@ -1,13 +1,26 @@
+#include "filekeeping/boundedread.h"
 #include "filekeeping/fileaccess.h"
+#include "filekeeping/filesystem.h"
 #include "filekeeping/win/handle_win.h"
-#include "filekeeping/win/reading_win.h"
 
+// Shares every access with other programs and holds the file open no
+// longer than the read. A name the system would take for a device or
+// another file is Missing, as no file of the program's may stand there.
 FileContent readRegularFile(const QString &path, qsizetype limit, ReadMode mode)
 {
-    FileFacts facts;
-    if (isRefusedName(path))
+    const QString target = isRefusedName(path) ? QString() : finalPath(path);
+    if (target.isEmpty() || isRefusedName(target))
         return {ReadStatus::Missing, {}, {}};
-    return readFileAt(finalPath(path), limit, mode, facts);
+    filesystem::Opened opened = filesystem::open(systemPath(target));
+    switch (opened.kind) {
+    case filesystem::Opened::Kind::Missing:
+        return {ReadStatus::Missing, {}, {}};
+    case filesystem::Opened::Kind::Unusable:
+        return {ReadStatus::Unreadable, {}, {}};
+    case filesystem::Opened::Kind::File:
+        break;
+    }
+    return readOpened(opened.file, opened.identity, limit, mode);
 }
 
 bool isKeepableName(const QString &path)
